@@ -1,0 +1,7 @@
+// Document commands: New, Open, Save and Save As.
+#include "wattlan.h"
+
+void Wattlan::handleSaveAsAction() { }
+void Wattlan::handleSaveAction() { }
+void Wattlan::handleOpenAction() { }
+void Wattlan::handleNewAction() { }

@@ -1,0 +1,25 @@
+#include "wattlan.h"
+
+#include <QApplication>
+#include <QLocale>
+#include <QTranslator>
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    // Without these the settings store would land under "Unknown Organization".
+    QCoreApplication::setOrganizationName(QStringLiteral("Orvane"));
+    QCoreApplication::setApplicationName(QStringLiteral("Wattlan"));
+
+    const QString locale = QLocale::system().name();
+    // The toolkit's own texts, looked up in the working directory; a missing
+    // file leaves the interface in its source language.
+    QTranslator toolkitTranslator;
+    if (toolkitTranslator.load(QStringLiteral("qt_") + locale))
+        QCoreApplication::installTranslator(&toolkitTranslator);
+
+    Wattlan window;
+    window.show();
+    QObject::connect(&app, &QGuiApplication::lastWindowClosed, &app, &QCoreApplication::quit);
+    return app.exec();
+}

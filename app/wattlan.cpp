@@ -1,0 +1,168 @@
+#include "wattlan.h"
+
+#include "prompter.h"
+#include "version.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QScrollBar>
+
+namespace {
+Wattlan *mainWindow = nullptr;
+
+QFont boldApplicationFont()
+{
+    QFont font = QApplication::font();
+    font.setBold(true);
+    return font;
+}
+} // namespace
+
+Wattlan::Wattlan(QWidget *parent, Qt::WindowFlags flags) : QMainWindow(parent, flags)
+{
+    mainWindow = this;
+    ui.setupUi(this);
+
+    const QFont bold = boldApplicationFont();
+    for (QLabel *caption : {ui.label1_tab1, ui.label2_tab1, ui.label1_tab2, ui.label2_tab2,
+             ui.label1_tab3, ui.label2_tab3, ui.label1_tab4, ui.label2_tab4})
+        caption->setFont(bold);
+
+    // Only the Zelvane tab is offered; the other pages stay alive and connected.
+    for (int index : {3, 2, 1}) {
+        ui.tabWidget->setTabEnabled(index, false);
+        ui.tabWidget->removeTab(index);
+    }
+    ui.m_ZVFixture_Combo->setFocus(Qt::OtherFocusReason);
+
+    statusMessage(tr("Orvane Wattlan Version  %1.%2.%3 Build %4-%5")
+                      .arg(Version::VERSION_MAJOR)
+                      .arg(Version::VERSION_MINOR)
+                      .arg(Version::VERSION_REVISION)
+                      .arg(Version::BUILD_DATE)
+                      .arg(QLatin1String(Version::BUILD_NUMBER)));
+
+    ui.m_ZV_TotalFixtures_Label->setFont(bold);
+    ui.m_ZV_TotalPower_Label->setFont(bold);
+
+    ui.m_ZV_LineVoltage_Combo->setCurrentIndex(1);
+    ui.m_ZV_LineVoltage_Spin->hide();
+    ui.m_ZV_MaxLoad_Combo->setCurrentIndex(0);
+    ui.m_ZV_MaxLoad_Spin->hide();
+
+    // The Zelvane update paints its verdict into these palettes' Base colour.
+    ui.m_ZV_TotalPowerWatts_Edit->setAutoFillBackground(true);
+    ui.m_ZV_TotalPowerAmps_Edit->setAutoFillBackground(true);
+
+    ui.m_TS_TotalFixtures_Label->setFont(bold);
+    ui.m_TS_TotalPower_Label->setFont(bold);
+
+    ui.actionNew->setStatusTip(tr("Create a new configuration"));
+    connect(ui.actionNew, &QAction::triggered, this, &Wattlan::handleNewAction);
+    ui.actionOpen->setStatusTip(
+        tr("Open an exisiting configuration, checking for unsaved changes"));
+    connect(ui.actionOpen, &QAction::triggered, this, &Wattlan::handleOpenAction);
+    ui.actionSave->setStatusTip(tr("Save the current configuration"));
+    connect(ui.actionSave, &QAction::triggered, this, &Wattlan::handleSaveAction);
+    ui.actionSave_As->setStatusTip(tr("Save the current configuration to as a new filename"));
+    connect(ui.actionSave_As, &QAction::triggered, this, &Wattlan::handleSaveAsAction);
+    ui.actionQuit->setStatusTip(tr("Quit the application, checking for unsaved changes"));
+    connect(ui.actionQuit, &QAction::triggered, this, &QWidget::close);
+
+    updateWindowTitle();
+    ui.toolBar->hide();
+}
+
+Wattlan::~Wattlan()
+{
+    if (mainWindow == this)
+        mainWindow = nullptr;
+}
+
+Wattlan *Wattlan::instance()
+{
+    return mainWindow;
+}
+
+void Wattlan::updateWindowTitle()
+{
+    setWindowTitle(tr("%1 Release %2.%3.%4 [Build %5-%6]")
+                       .arg(QStringLiteral("Wattlan"))
+                       .arg(Version::VERSION_MAJOR)
+                       .arg(Version::VERSION_MINOR)
+                       .arg(Version::VERSION_REVISION)
+                       .arg(Version::BUILD_DATE)
+                       .arg(QLatin1String(Version::BUILD_NUMBER)));
+}
+
+void Wattlan::setCurrentFile(const QString &fileName)
+{
+    m_fileName = fileName;
+    const QString shownName = QFileInfo(fileName).fileName();
+    if (ui.actionSave)
+        ui.actionSave->setText(tr("&Save %1").arg(shownName));
+    if (ui.actionSave_As)
+        ui.actionSave_As->setText(tr("Save %1 &As...").arg(shownName));
+    updateWindowTitle();
+}
+
+QString Wattlan::currentFileDisplayName() const
+{
+    if (m_fileName.isEmpty())
+        return tr("Untitled.xml");
+    return QFileInfo(m_fileName).fileName();
+}
+
+void Wattlan::statusMessage(const QString &text)
+{
+    statusMessage(text, QColor(0, 0, 0, 255));
+}
+
+void Wattlan::statusMessage(const QString &text, const QColor &color)
+{
+    ui.m_messageBox->setTextColor(color);
+    ui.m_messageBox->append(text);
+    QScrollBar *bar = ui.m_messageBox->verticalScrollBar();
+    bar->setValue(bar->maximum());
+}
+
+void Wattlan::closeEvent(QCloseEvent *event)
+{
+    // Closing never asks about unsaved changes.
+    event->accept();
+}
+
+void Wattlan::on_actionQuit_triggered(bool)
+{
+    close();
+}
+
+void Wattlan::on_actionAbout_triggered(bool)
+{
+    const QString text = tr("<p><b>Wattlan</b></p>"
+                            "<p>Orvane<br>Lighting planning tools for designers and installers.</p>"
+                            "<p>Version  %1.%2.%3 Build %4-%5</p>"
+                            "<p>Database version %6</p>"
+                            "<p>QT version %7</p>")
+                             .arg(Version::VERSION_MAJOR)
+                             .arg(Version::VERSION_MINOR)
+                             .arg(Version::VERSION_REVISION)
+                             .arg(Version::BUILD_DATE)
+                             .arg(QLatin1String(Version::BUILD_NUMBER))
+                             .arg(databaseVersion(), QLatin1String(qVersion()));
+    QMessageBox box(QMessageBox::Information, tr("About"), text, QMessageBox::Ok, this);
+    Prompter::current().exec(box);
+}
+
+// Slots that do nothing by design.
+void Wattlan::on_m_ZV_LineVoltage_Combo_textChanged(const QString &) { }
+void Wattlan::on_m_ZV_MaxLoad_Combo_textChanged(const QString &) { }
+void Wattlan::on_m_ZVFixture_Combo_textChanged(const QString &) { }
+void Wattlan::on_tabWidget_currentChanged(int) { }
+
+QString Wattlan::databaseVersion() const
+{
+    return QString();
+}

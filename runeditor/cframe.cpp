@@ -1,0 +1,3 @@
+#include "cframe.h"
+
+CFrame::CFrame(QWidget *parent) : QScrollArea(parent) { }

@@ -1,0 +1,21 @@
+#!/usr/bin/env bash
+# Shared set-up of run.sh and test.sh: installs what is missing, then
+# configures and builds into build/.
+set -euo pipefail
+cd "$(dirname "$0")"
+
+packages=(cmake ninja-build g++ qt6-base-dev qt6-tools-dev qt6-l10n-tools libqt6svg6 xvfb xauth)
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+  echo "Installing: ${missing[*]}"
+  sudo_cmd=()
+  [ "$(id -u)" -eq 0 ] || sudo_cmd=(sudo)
+  "${sudo_cmd[@]}" apt-get update
+  DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y --no-install-recommends "${missing[@]}"
+fi
+
+cmake -S . -B build -G Ninja
+cmake --build build

@@ -1,0 +1,69 @@
+#pragma once
+
+#include "prompter.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QList>
+#include <QMessageBox>
+#include <QStandardPaths>
+#include <QString>
+#include <QStringList>
+#include <QTest>
+
+#include <functional>
+
+// One message box or dialog as the application asked for it.
+struct CapturedBox
+{
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    QString caption;
+    QString text;
+    QStringList buttons;
+};
+
+// Captures every box the application shows instead of blocking on it.
+// Unless a responder says otherwise, a box is answered with its default
+// button, or else its escape button, or else its first button.
+class CapturingPrompter : public Prompter
+{
+public:
+    CapturingPrompter() { Prompter::install(this); }
+    ~CapturingPrompter() override { Prompter::install(nullptr); }
+
+    int exec(QMessageBox &box) override;
+    int exec(QDialog &dialog) override;
+    QString openFileName(QWidget *parent, const QString &caption, const QString &dir,
+        const QString &filter) override;
+    QString saveFileName(QWidget *parent, const QString &caption, const QString &dir,
+        const QString &filter) override;
+
+    // The texts of the boxes shown so far, in order.
+    QStringList texts() const;
+    void clear() { boxes.clear(); }
+
+    QList<CapturedBox> boxes;
+    // Answers a message box; returns what exec() would have returned.
+    std::function<int(QMessageBox &)> messageResponder;
+    // Answers a dialog; returns what exec() would have returned.
+    std::function<int(QDialog &)> dialogResponder;
+    // Answers of the file dialogs, taken in order; empty means cancelled.
+    QStringList fileNames;
+    QStringList fileDialogDirs;
+};
+
+// A test's main: headless, the standard paths in test mode, and the same
+// organisation and application names as the application.
+#define WATTLAN_TEST_MAIN(TestObject)                                    \
+    int main(int argc, char *argv[])                                     \
+    {                                                                    \
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))              \
+            qputenv("QT_QPA_PLATFORM", "offscreen");                     \
+        QStandardPaths::setTestModeEnabled(true);                        \
+        QApplication app(argc, argv);                                    \
+        QCoreApplication::setOrganizationName(QStringLiteral("Orvane")); \
+        QCoreApplication::setApplicationName(QStringLiteral("Wattlan")); \
+        TestObject tc;                                                   \
+        QTEST_SET_MAIN_SOURCE_PATH                                       \
+        return QTest::qExec(&tc, argc, argv);                            \
+    }
