@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-FlexSum sumFlexString(const FlexStringData &string, int nodes, double leaderLength, double spacing)
+FlexSum Flex_SumString(const FlexStringData &string, int nodes, double leaderLength, double spacing)
 {
     FlexSum sum;
     for (int i = 0; i < nodes; ++i) {
@@ -31,7 +31,7 @@ FlexNodesResult maximizeFlexNodes(const FlexStringData &string, double maxPortPo
     FlexNodesResult result;
     result.nodes = std::max(maxNodes, 0);
     for (int nodes = 1; nodes <= maxNodes + 1; ++nodes) {
-        const FlexSum sum = sumFlexString(string, nodes, leaderLength, spacing);
+        const FlexSum sum = Flex_SumString(string, nodes, leaderLength, spacing);
         result.tries.append(FlexTry {nodes, sum});
         if (!withinLimits(string, sum, maxPortPower)) {
             result.nodes = nodes - 1;

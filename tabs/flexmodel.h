@@ -22,7 +22,8 @@ struct FlexSum
 // fed through a leader of `leaderLength` feet made of the string's own cable.
 // Every segment runs over two conductors and carries the current of the
 // nodes counted before it; the leader carries the whole string's current.
-FlexSum sumFlexString(const FlexStringData &string, int nodes, double leaderLength, double spacing);
+FlexSum Flex_SumString(
+    const FlexStringData &string, int nodes, double leaderLength, double spacing);
 
 // One node count tried by the node search.
 struct FlexTry

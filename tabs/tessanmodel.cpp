@@ -14,18 +14,28 @@ qsizetype countedCells(const QList<TessanCell> &cells, int fixtureCount)
 }
 } // namespace
 
+void TS_SumRun(const TessanRunInput &input, double &length, double &current, double &voltageDrop)
+{
+    for (qsizetype i = countedCells(input.cells, input.fixtureCount) - 1; i >= 0; --i) {
+        const TessanCell &cell = input.cells.at(i);
+        length += cell.length;
+        if (cell.kind == TessanCell::Fixture)
+            current += cell.current;
+        voltageDrop += current * cell.resistance;
+    }
+    TS_SumLeader(input, length, current, voltageDrop);
+}
+
+void TS_SumLeader(const TessanRunInput &input, double &length, double current, double &voltageDrop)
+{
+    length += input.leaderLength;
+    voltageDrop += input.leaderResistancePerFoot * input.leaderLength * current;
+}
+
 TessanRunResult calculateTessanRun(const TessanRunInput &input)
 {
     TessanRunResult result;
-    for (qsizetype i = countedCells(input.cells, input.fixtureCount) - 1; i >= 0; --i) {
-        const TessanCell &cell = input.cells.at(i);
-        result.length += cell.length;
-        if (cell.kind == TessanCell::Fixture)
-            result.current += cell.current;
-        result.voltageDrop += result.current * cell.resistance;
-    }
-    result.length += input.leaderLength;
-    result.voltageDrop += input.leaderResistancePerFoot * input.leaderLength * result.current;
+    TS_SumRun(input, result.length, result.current, result.voltageDrop);
     result.power = result.current * input.fixtureVoltage;
 
     // Written as "within the limit" so that a figure that is no number fails.

@@ -35,8 +35,14 @@ struct TessanRunResult
     bool valid = false;
 };
 
-// Constant-current model: walking from the far end, every segment drops the
-// total current beyond it times its resistance; the leader carries it all.
+// Adds the counted cells and then the leader into the three totals. Walking
+// from the far end, every segment drops the total current beyond it, its own
+// included, times its resistance.
+void TS_SumRun(const TessanRunInput &input, double &length, double &current, double &voltageDrop);
+// The leader carries the whole run's current.
+void TS_SumLeader(const TessanRunInput &input, double &length, double current, double &voltageDrop);
+
+// The totals, the power at the fixture voltage and the verdict on both limits.
 TessanRunResult calculateTessanRun(const TessanRunInput &input);
 
 // The calculation's line in the message log.

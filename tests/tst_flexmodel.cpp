@@ -24,7 +24,7 @@ class TestFlexModel : public QObject
 private slots:
     void fiftyNodesOneFootApart()
     {
-        const FlexSum sum = sumFlexString(exampleString(), 50, 0, 12 / 12.0);
+        const FlexSum sum = Flex_SumString(exampleString(), 50, 0, 12 / 12.0);
         // 0.02 A x 2 conductors x 0.01 ohm x (1 + 2 + ... + 49)
         QVERIFY(near(sum.voltageDrop, 0.49));
         QVERIFY(near(sum.power, 24));
@@ -49,7 +49,7 @@ private slots:
         QFETCH(double, leader);
         QFETCH(double, power);
         QFETCH(double, drop);
-        const FlexSum sum = sumFlexString(exampleString(), nodes, leader, 2);
+        const FlexSum sum = Flex_SumString(exampleString(), nodes, leader, 2);
         QVERIFY2(near(sum.power, power), qPrintable(QString::number(sum.power)));
         QVERIFY2(near(sum.voltageDrop, drop), qPrintable(QString::number(sum.voltageDrop)));
     }
@@ -77,7 +77,7 @@ private slots:
         QFETCH(FlexStringData, string);
         QFETCH(int, maximum);
         QFETCH(int, length);
-        const FlexSum withoutLeader = sumFlexString(string, 50, 0, 1);
+        const FlexSum withoutLeader = Flex_SumString(string, 50, 0, 1);
         QCOMPARE(maximizeFlexLeader(string, withoutLeader, 1, maximum), length);
     }
 
@@ -119,7 +119,7 @@ private slots:
 
     void logLines()
     {
-        const FlexSum sum = sumFlexString(exampleString(), 50, 0, 1);
+        const FlexSum sum = Flex_SumString(exampleString(), 50, 0, 1);
         QCOMPARE(flexLeaderLogLine(sum), QStringLiteral("Compute 0.49 24"));
         QCOMPARE(flexTryLogLine(FlexTry {7, FlexSum {1.0 / 3, 2.0 / 3}}),
             QStringLiteral("Compute (7): 0.666667 0.333333"));
