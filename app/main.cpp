@@ -1,6 +1,7 @@
-#include "wattlan.h"
+#include "startup.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QLocale>
 #include <QTranslator>
 
@@ -18,8 +19,6 @@ int main(int argc, char *argv[])
     if (toolkitTranslator.load(QStringLiteral("qt_") + locale))
         QCoreApplication::installTranslator(&toolkitTranslator);
 
-    Wattlan window;
-    window.show();
-    QObject::connect(&app, &QGuiApplication::lastWindowClosed, &app, &QCoreApplication::quit);
-    return app.exec();
+    // The product database lies beside the executable.
+    return runMainWindow(QDir(QCoreApplication::applicationDirPath()));
 }
