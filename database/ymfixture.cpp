@@ -1,0 +1,76 @@
+#include "ymfixture.h"
+
+#include "databasewarning.h"
+#include "domlists.h"
+#include "ymcable.h"
+
+#include <QDomDocument>
+
+YmFixture::YmFixture(const QString &name, int techType) : YmItem(name, techType) { }
+
+YmFixture::~YmFixture()
+{
+    qDeleteAll(LeaderList);
+    qDeleteAll(JumperList);
+}
+
+bool YmFixture::fromXml(const QDomElement &element)
+{
+    const QString shortName = childText(element, QStringLiteral("ShortName"));
+    if (!shortName.isEmpty())
+        ShortName = shortName;
+    readInt(element, QStringLiteral("Family"), Family, false);
+    readInt(element, QStringLiteral("DefaultJumper"), DefaultJumper, false);
+    readInt(element, QStringLiteral("DefaultLeader"), DefaultLeader, false);
+    readBool(element, QStringLiteral("Disable"), Disable, false);
+    return true;
+}
+
+QDomElement YmFixture::toXml(QDomDocument &document, bool *ok)
+{
+    if (ok)
+        *ok = true;
+    QDomElement element = document.createElement(QStringLiteral("YmFixture"));
+    element.setAttribute(QStringLiteral("YmFixtureName"), Name);
+    element.setAttribute(QStringLiteral("YmFixtureTecthType"), QString::number(techType));
+    element.setAttribute(QStringLiteral("YmFixtureFamily"), QString::number(Family));
+    element.setAttribute(
+        QStringLiteral("YmFixtureDefaultAttribute"), QString::number(DefaultLeader));
+    element.setAttribute(QStringLiteral("YmFixtureDefaultJumper"), QString::number(DefaultJumper));
+    return element;
+}
+
+bool YmFixture::matchesXml(const QDomElement &element, QDomDocument *, bool *)
+{
+    return element.tagName() == QLatin1String("YmFixture");
+}
+
+void YmFixture::resolveValidSupplies(
+    const QDomElement &element, const QHash<QString, YmItem *> &suppliesByUpperName)
+{
+    forEachListItem(element, QStringLiteral("ValidSupplyList"), QStringLiteral("Supply"),
+        [&](const QDomElement &supply) {
+            const QString name = supply.text().toUpper();
+            if (YmItem *found = suppliesByUpperName.value(name)) {
+                ValidSupplyList.append(found);
+                return;
+            }
+            DatabaseWarning::report(
+                tr("Error parsing \"Valid Supply\" item for fixture %1.\nSupply %2 not defined.")
+                    .arg(Name, name));
+        });
+}
+
+void YmFixture::readCableLists(const QDomElement &element)
+{
+    forEachListItem(element, QStringLiteral("LeaderList"), QStringLiteral("Leader"),
+        [this](const QDomElement &leader) {
+            if (YmJumper *jumper = readJumper(leader))
+                LeaderList.append(jumper);
+        });
+    forEachListItem(element, QStringLiteral("JumperList"), QStringLiteral("Jumper"),
+        [this](const QDomElement &item) {
+            if (YmJumper *jumper = readJumper(item))
+                JumperList.append(jumper);
+        });
+}

@@ -1,0 +1,89 @@
+#include "ymitem.h"
+
+#include "databasewarning.h"
+#include "ymcable.h"
+
+#include <QDomElement>
+
+#include <cmath>
+
+YmItem::YmItem(const QString &name, int techType) : Name(name), ShortName(name), techType(techType)
+{ }
+
+bool YmItem::fromXml(const QDomElement &)
+{
+    return false;
+}
+
+QString YmItem::childText(const QDomNode &node, const QString &name)
+{
+    return node.namedItem(name).toElement().text();
+}
+
+bool YmItem::readFailed(const QString &field, bool report) const
+{
+    if (report)
+        DatabaseWarning::report(tr("Error parsing \"%1\" field for %2").arg(field, Name));
+    return false;
+}
+
+bool YmItem::readDouble(
+    const QDomElement &element, const QString &field, double &target, bool report)
+{
+    bool ok = false;
+    const double value = childText(element, field).toDouble(&ok);
+    // "nan" and "inf" convert, but no figure of a product may be either.
+    if (!ok || !std::isfinite(value))
+        return readFailed(field, report);
+    target = value;
+    return true;
+}
+
+bool YmItem::readInt(const QDomElement &element, const QString &field, int &target, bool report)
+{
+    bool ok = false;
+    const int value = childText(element, field).toInt(&ok, 10);
+    if (!ok)
+        return readFailed(field, report);
+    target = value;
+    return true;
+}
+
+bool YmItem::readBool(const QDomElement &element, const QString &field, bool &target, bool report)
+{
+    int value = 0;
+    if (!readInt(element, field, value, report))
+        return false;
+    target = value != 0;
+    return true;
+}
+
+YmWire *YmItem::readCustomWire(const QDomElement &element)
+{
+    const QString name = childText(element, QStringLiteral("Name"));
+    if (name.isEmpty()) {
+        DatabaseWarning::report(tr("Error in database file:\nCustomWire element with no Name"));
+        return nullptr;
+    }
+    auto *wire = new YmWire(name);
+    if (!wire->fromXml(element)) {
+        delete wire;
+        return nullptr;
+    }
+    return wire;
+}
+
+YmJumper *YmItem::readJumper(const QDomElement &element)
+{
+    const QString name = childText(element, QStringLiteral("Name"));
+    if (name.isEmpty()) {
+        DatabaseWarning::report(tr("Error in database file:\nJumper/Leader element with no Name"));
+        return nullptr;
+    }
+    auto *jumper = new YmJumper(name);
+    if (!jumper->fromXml(element)) {
+        delete jumper;
+        return nullptr;
+    }
+    return jumper;
+}
