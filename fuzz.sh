@@ -33,9 +33,14 @@ for target in "${targets[@]}"; do
   log=build-fuzz/logs/$target.log
   mkdir -p "$corpus" "$artifacts" "$(dirname "$log")"
   echo "== Fuzzing $target for $seconds s"
+  # Seeds that live elsewhere in the tree: the sample catalogue.
+  extra=()
+  case $target in
+    fuzz_database) extra=(-seed_inputs="$(ls data/ym_config_*.xml | paste -sd,)") ;;
+  esac
   status=0
   "build-fuzz/fuzz/$target" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 \
-    -dict=fuzz/xml.dict -artifact_prefix="$artifacts" -print_final_stats=1 \
+    -dict=fuzz/xml.dict -artifact_prefix="$artifacts" -print_final_stats=1 "${extra[@]}" \
     "$corpus" "fuzz/seeds/$target" >"$log" 2>&1 || status=$?
   runs=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log" | tail -n1)
   rate=$(sed -n 's/^stat::average_exec_per_sec: *//p' "$log" | tail -n1)
