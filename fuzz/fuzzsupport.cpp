@@ -7,6 +7,7 @@
 
 namespace FuzzSupport {
 
+// NOLINTNEXTLINE(readability-non-const-parameter): the application object keeps a reference to argc
 void initialize(int *argc, char ***argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");

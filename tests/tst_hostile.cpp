@@ -357,8 +357,8 @@ void TestHostile::databaseFiles_data()
             "warning: Error parsing \"Resistance\" field for nan wire",
             "warning: Error in database file:\nJumper/Leader element with no Name", "version: 1.0",
             "TS fixtures: TS cables",
-            "cables of TS cables: leaders Empty wires (wires: ), Wire faults (wires: Good), Nested "
-            "leader; jumpers J"});
+            QStringLiteral("cables of TS cables: leaders Empty wires (wires: ), ")
+                + "Wire faults (wires: Good), Nested leader; jumpers J"});
 
     const QByteArray head = "<Database><DBVersion>1.0</DBVersion>";
     madeRow("binary after a start tag", head + noise(64 * 1024, 1),
