@@ -30,18 +30,24 @@ SelectedFixture selected(const FixtureFigures &figures)
     return s;
 }
 
+// Two fixture cells of the given figures, on the given leader.
+Inputs twoFixtureRun(const FixtureFigures &f, double lineVoltage, Leader leader)
+{
+    Inputs in;
+    in.lineVoltage = lineVoltage;
+    in.fixture = selected(f);
+    in.supply = SupplyLimits {};
+    in.leader = leader;
+    in.cells = {Cell::fixture(f), Cell::fixture(f)};
+    return in;
+}
+
 // The worked example: two 100 W fixtures of 0.1 ohm at 120 V on a 20 ft
 // standard leader of 0.01 ohm per foot.
 Inputs workedExample()
 {
-    const FixtureFigures f = plainFixture(100, 0.1);
-    Inputs in;
-    in.lineVoltage = 120;
+    Inputs in = twoFixtureRun(plainFixture(100, 0.1), 120, Leader {20, 0.01});
     in.maxLoad = 15;
-    in.fixture = selected(f);
-    in.supply = SupplyLimits {};
-    in.leader = Leader {20, 0.01};
-    in.cells = {Cell::fixture(f), Cell::fixture(f)};
     return in;
 }
 
@@ -50,14 +56,8 @@ Inputs workedExample()
 // has VD = 0.25 + 0.5 + 0.5 = 1.25 V, L = 10 ft, X = 8 ft, P = 100 W.
 Inputs exactRun()
 {
-    const FixtureFigures f = plainFixture(50, 0.5);
-    Inputs in;
-    in.lineVoltage = 100;
+    Inputs in = twoFixtureRun(plainFixture(50, 0.5), 100, Leader {2, 0.25});
     in.maxLoad = 100;
-    in.fixture = selected(f);
-    in.supply = SupplyLimits {};
-    in.leader = Leader {2, 0.25};
-    in.cells = {Cell::fixture(f), Cell::fixture(f)};
     return in;
 }
 
