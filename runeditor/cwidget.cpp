@@ -8,6 +8,9 @@
 #include <QLabel>
 #include <QSpinBox>
 
+#include <memory>
+#include <utility>
+
 CWidget::CWidget() = default;
 
 CWidget::~CWidget()
@@ -56,7 +59,8 @@ void CWidget::setJumper(YmFixture *fixture, JWidget *copyFrom, int jumperIndex, 
 {
     m_item = fixture;
     m_itemType = ItemJumper;
-    deleteWidget();
+    // Held until the copy is made: copyFrom may be this cell's own selector.
+    std::unique_ptr<QWidget> replaced(std::exchange(m_widget, nullptr));
 
     auto *jumper = new JWidget(fixture);
     // Copied before the connections are made, so that copying signals nothing.
@@ -74,6 +78,7 @@ void CWidget::setJumper(YmFixture *fixture, JWidget *copyFrom, int jumperIndex, 
             jumper->lengthSpin()->setValue(copyFrom->lengthSpin()->value());
         }
     }
+    replaced.reset();
     m_widget = jumper;
 
     connect(jumper->jumperCombo(), &QComboBox::currentIndexChanged, this, &CWidget::jumperChange);

@@ -214,6 +214,13 @@ private slots:
         cell.setJumper(record.get(), previous.jumperWidget(), 0, -1);
         QCOMPARE(cell.jumperWidget()->jumperCombo()->currentIndex(), 0);
         QVERIFY(changes.count() >= 1);
+
+        // A cell rebuilt from its own selector keeps its choices.
+        QPointer<JWidget> own = previous.jumperWidget();
+        previous.setJumper(record.get(), own, -1, -1);
+        QVERIFY(own.isNull());
+        QCOMPARE(previous.jumperWidget()->jumperCombo()->currentIndex(), templateRow);
+        QCOMPARE(previous.jumperWidget()->lengthSpin()->value(), expectedLength);
     }
 
     void copyingARowTheFixtureLacksKeepsItsDefault()
