@@ -1,0 +1,33 @@
+#pragma once
+
+// The walk over a run that every run calculation shares.
+//
+// The counted cells of a run are those from the first cell (next to the
+// supply) up to and including the N-th fixture cell: jumpers hanging past the
+// last fixture feed nothing and are left out. A run without fixture cells
+// counts all of its cells.
+namespace RunWalk {
+
+template<typename Cells, typename IsFixture>
+int countedCellCount(const Cells &cells, int fixtureCount, IsFixture isFixture)
+{
+    const int size = int(cells.size());
+    int fixturesSeen = 0;
+    for (int i = 0; i < size; ++i) {
+        if (isFixture(cells[i]) && ++fixturesSeen == fixtureCount)
+            return i + 1;
+    }
+    return size;
+}
+
+// Visits the counted cells from the far end back to the supply, so that a
+// running total always holds what the visited cell and everything beyond it
+// draws.
+template<typename Cells, typename IsFixture, typename Visit>
+void visitCountedFromFarEnd(const Cells &cells, int fixtureCount, IsFixture isFixture, Visit visit)
+{
+    for (int i = countedCellCount(cells, fixtureCount, isFixture) - 1; i >= 0; --i)
+        visit(cells[i]);
+}
+
+} // namespace RunWalk

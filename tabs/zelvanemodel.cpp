@@ -1,0 +1,281 @@
+#include "zelvanemodel.h"
+
+#include "runwalk.h"
+
+#include <QCoreApplication>
+#include <QStringList>
+
+#include <algorithm>
+
+#include <cmath>
+
+namespace ZelvaneModel {
+
+namespace {
+
+// A fixture that needs the safety rule runs 10 V below the line and has every
+// segment's drop raised by the square root of two.
+constexpr double SafetyVoltageMargin = 10.0;
+constexpr double DeratingFactor = 0.8;
+
+double segmentDrop(double power, double resistance, const FixtureFigures &factors, double voltage)
+{
+    const double drop
+        = (power / (factors.powerFactor * voltage)) * resistance * factors.fudgeFactor;
+    return factors.safetyRequired ? drop * std::sqrt(2.0) : drop;
+}
+
+bool isFixture(const Cell &cell)
+{
+    return cell.kind == Cell::Fixture;
+}
+
+int fixtureCountOf(const QList<Cell> &cells)
+{
+    return int(std::count_if(cells.cbegin(), cells.cend(), isFixture));
+}
+
+bool allJumpersResolved(const QList<Cell> &cells)
+{
+    return std::all_of(cells.cbegin(), cells.cend(),
+        [](const Cell &cell) { return cell.kind != Cell::Jumper || cell.jumperResolved; });
+}
+
+bool allFinite(const Result &result)
+{
+    const Totals &t = result.totals;
+    for (double figure :
+        {result.voltage, t.length, t.power, t.voltageDrop, t.fixtureLength, result.current})
+        if (!std::isfinite(figure))
+            return false;
+    return true;
+}
+
+// Every comparison admits equality; one with a value that is not a number fails.
+LimitCheck atMost(Check check, double figure, double limit)
+{
+    return {check, limit, figure, figure <= limit};
+}
+
+LimitCheck atLeast(Check check, double figure, double limit)
+{
+    return {check, limit, figure, figure >= limit};
+}
+
+LimitCheck missing(Check check)
+{
+    return {check, 0, 0, false};
+}
+
+QList<LimitCheck> limitChecks(const Inputs &inputs, const Result &result)
+{
+    const SelectedFixture &f = *inputs.fixture;
+    const Totals &t = result.totals;
+    const double v = result.voltage;
+    QList<LimitCheck> checks;
+    checks << atMost(Check::DeratedLoad, result.current, result.deratedLoad);
+    if (inputs.supply) {
+        const SupplyLimits &s = *inputs.supply;
+        if (f.family == 1 && s.maxNumFixtures != 0)
+            checks << atMost(Check::SupplyFixtureCount, result.fixtureCount, s.maxNumFixtures);
+        else if (f.family != 1 && s.maxElectricalLength != 0)
+            checks << atMost(Check::SupplyLength, t.length, s.maxElectricalLength);
+    }
+    if (f.maxVoltageDrop != 0)
+        checks << atMost(Check::VoltageDrop, t.voltageDrop, f.maxVoltageDrop);
+    if (f.minVoltage != 0)
+        checks << atLeast(Check::EndVoltage, v - t.voltageDrop, f.minVoltage);
+    if (f.voltageDropPercent != 0) {
+        // Decided in volts; shown as shares of the effective voltage.
+        checks << LimitCheck {Check::VoltageDropShare, f.voltageDropPercent, t.voltageDrop / v,
+            t.voltageDrop <= f.voltageDropPercent * v};
+    }
+    if (f.maxPower != 0)
+        checks << atMost(Check::Power, t.power, f.maxPower);
+    if (f.maxFixtureCurrent != 0)
+        checks << atMost(Check::FixtureCurrent, result.current, f.maxFixtureCurrent);
+    if (f.maxFixtureLength != 0)
+        checks << atMost(Check::FixtureLength, t.fixtureLength, f.maxFixtureLength);
+
+    if (!inputs.supply)
+        checks << missing(Check::Supply);
+    if (!inputs.leader)
+        checks << missing(Check::Leader);
+    if (!allJumpersResolved(inputs.cells))
+        checks << missing(Check::Jumpers);
+    if (!allFinite(result))
+        checks << missing(Check::FiniteFigures);
+    return checks;
+}
+
+// Texts are marked for the main window's context, which shows them.
+QString text(const char *source)
+{
+    return QCoreApplication::translate("Wattlan", source);
+}
+
+// Figures as the message log shows them: up to 6 significant digits.
+QString shown(double value)
+{
+    return QString::number(value, 'g', 6);
+}
+
+QString relation(const LimitCheck &check, bool atLeastLimit)
+{
+    if (atLeastLimit)
+        return check.holds ? QStringLiteral("\u2265") : QStringLiteral("<");
+    return check.holds ? QStringLiteral("\u2264") : QStringLiteral(">");
+}
+
+} // namespace
+
+Cell Cell::fixture(const FixtureFigures &record)
+{
+    Cell cell;
+    cell.kind = Fixture;
+    cell.record = record;
+    return cell;
+}
+
+Cell Cell::jumper(const FixtureFigures &record, double length, double resistance)
+{
+    Cell cell;
+    cell.kind = Jumper;
+    cell.record = record;
+    cell.jumperLength = length;
+    cell.jumperResistance = resistance;
+    return cell;
+}
+
+Cell Cell::unresolvedJumper(const FixtureFigures &record)
+{
+    Cell cell = jumper(record, 0, 0);
+    cell.jumperResolved = false;
+    return cell;
+}
+
+void addCell(const Cell &cell, double voltage, Totals &totals)
+{
+    const FixtureFigures &f = cell.record;
+    double resistance = 0;
+    if (cell.kind == Cell::Fixture) {
+        totals.length += f.electricalLength;
+        totals.power += f.power;
+        totals.fixtureLength += f.electricalLength;
+        resistance = f.resistance;
+    } else {
+        totals.length += cell.jumperLength;
+        resistance = cell.jumperResistance;
+    }
+    totals.voltageDrop += segmentDrop(totals.power, resistance, f, voltage);
+}
+
+void addLeader(const Leader &leader, const FixtureFigures &selected, double voltage, Totals &totals)
+{
+    totals.length += leader.length;
+    totals.voltageDrop
+        += segmentDrop(totals.power, leader.resistancePerFoot * leader.length, selected, voltage);
+}
+
+Totals sumCells(const QList<Cell> &cells, int fixtureCount, double voltage)
+{
+    Totals totals;
+    RunWalk::visitCountedFromFarEnd(
+        cells, fixtureCount, isFixture, [&](const Cell &cell) { addCell(cell, voltage, totals); });
+    return totals;
+}
+
+Result calculate(const Inputs &inputs)
+{
+    Result result;
+    result.deratedLoad = inputs.maxLoad * DeratingFactor;
+    result.fixtureCount = fixtureCountOf(inputs.cells);
+    if (!inputs.fixture) {
+        // Without the chosen fixture there are no factors, no leader and no
+        // limits: nothing is claimed about the run.
+        result.voltage = inputs.lineVoltage;
+        result.checks << missing(Check::Fixture);
+        return result;
+    }
+    const SelectedFixture &f = *inputs.fixture;
+    result.voltage = inputs.lineVoltage;
+    if (f.figures.safetyRequired)
+        result.voltage -= SafetyVoltageMargin;
+    result.totals = sumCells(inputs.cells, result.fixtureCount, result.voltage);
+    if (inputs.leader)
+        addLeader(*inputs.leader, f.figures, result.voltage, result.totals);
+    result.current = result.totals.power / result.voltage / f.figures.powerFactor;
+    result.checks = limitChecks(inputs, result);
+    result.valid = std::all_of(result.checks.cbegin(), result.checks.cend(),
+        [](const LimitCheck &check) { return check.holds; });
+    return result;
+}
+
+QString describe(const LimitCheck &c, const Result &result)
+{
+    switch (c.check) {
+    case Check::DeratedLoad:
+        return text(QT_TRANSLATE_NOOP("Wattlan", "Current %1 A %2 derated load %3 A"))
+            .arg(shown(c.figure), relation(c, false), shown(c.limit));
+    case Check::SupplyFixtureCount:
+        return text(QT_TRANSLATE_NOOP("Wattlan", "Fixtures %1 %2 supply max %3"))
+            .arg(shown(c.figure), relation(c, false), shown(c.limit));
+    case Check::SupplyLength:
+        return text(QT_TRANSLATE_NOOP("Wattlan", "Electrical length %1 ft %2 supply max %3 ft"))
+            .arg(shown(c.figure), relation(c, false), shown(c.limit));
+    case Check::VoltageDrop:
+        return text(QT_TRANSLATE_NOOP("Wattlan", "Voltage drop %1 V %2 max %3 V"))
+            .arg(shown(c.figure), relation(c, false), shown(c.limit));
+    case Check::EndVoltage:
+        return text(QT_TRANSLATE_NOOP("Wattlan", "Voltage at the far end %1 V %2 min %3 V"))
+            .arg(shown(c.figure), relation(c, true), shown(c.limit));
+    case Check::VoltageDropShare:
+        return text(QT_TRANSLATE_NOOP("Wattlan", "Voltage drop %1 % of %2 V %3 max %4 %"))
+            .arg(shown(c.figure * 100), shown(result.voltage), relation(c, false),
+                shown(c.limit * 100));
+    case Check::Power:
+        return text(QT_TRANSLATE_NOOP("Wattlan", "Power %1 W %2 max %3 W"))
+            .arg(shown(c.figure), relation(c, false), shown(c.limit));
+    case Check::FixtureCurrent:
+        return text(QT_TRANSLATE_NOOP("Wattlan", "Current %1 A %2 fixture max %3 A"))
+            .arg(shown(c.figure), relation(c, false), shown(c.limit));
+    case Check::FixtureLength:
+        return text(QT_TRANSLATE_NOOP("Wattlan", "Fixture length %1 ft %2 max %3 ft"))
+            .arg(shown(c.figure), relation(c, false), shown(c.limit));
+    case Check::Fixture:
+        return text(QT_TRANSLATE_NOOP("Wattlan", "No fixture selected"));
+    case Check::Supply:
+        return text(QT_TRANSLATE_NOOP("Wattlan", "No supply selected for this fixture"));
+    case Check::Leader:
+        return text(QT_TRANSLATE_NOOP("Wattlan", "No leader cable or gauge selected"));
+    case Check::Jumpers:
+        return text(QT_TRANSLATE_NOOP("Wattlan", "A jumper has no cable type or gauge"));
+    case Check::FiniteFigures:
+        return text(
+            QT_TRANSLATE_NOOP("Wattlan", "A figure is not a finite number (is a power factor 0?)"));
+    }
+    return QString();
+}
+
+QString fieldText(double value)
+{
+    return QString::number(value, 'f', 1);
+}
+
+QString logLine(const Result &result)
+{
+    const Totals &t = result.totals;
+    return text(QT_TRANSLATE_NOOP("Wattlan", "Length = %1 Power = %2 Current = %3 VDrop = %4"))
+        .arg(shown(t.length), shown(t.power), shown(result.current), shown(t.voltageDrop));
+}
+
+QString limitReport(const Result &result)
+{
+    QStringList failing;
+    QStringList holding;
+    for (const LimitCheck &check : result.checks)
+        (check.holds ? holding : failing) << describe(check, result);
+    return (failing + holding).join(QLatin1Char('\n'));
+}
+
+} // namespace ZelvaneModel
