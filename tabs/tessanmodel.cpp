@@ -1,5 +1,7 @@
 #include "tessanmodel.h"
 
+#include "runwalk.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -10,18 +12,6 @@ namespace {
 bool isFixture(const Cell &cell)
 {
     return cell.kind == Cell::Fixture;
-}
-
-// Cells up to and including the last counted fixture; jumpers left dangling
-// beyond it carry nothing. A run without fixtures counts every cell.
-qsizetype countedCells(const QList<Cell> &cells, int fixtureCount)
-{
-    int fixtures = 0;
-    for (qsizetype i = 0; i < cells.size(); ++i) {
-        if (isFixture(cells.at(i)) && ++fixtures == fixtureCount)
-            return i + 1;
-    }
-    return cells.size();
 }
 
 bool allJumpersResolved(const QList<Cell> &cells)
@@ -73,13 +63,12 @@ Cell Cell::unresolvedJumper()
 
 void TS_SumRun(const Inputs &inputs, int fixtureCount, Totals &totals)
 {
-    for (qsizetype i = countedCells(inputs.cells, fixtureCount) - 1; i >= 0; --i) {
-        const Cell &cell = inputs.cells.at(i);
+    RunWalk::visitCountedFromFarEnd(inputs.cells, fixtureCount, isFixture, [&](const Cell &cell) {
         totals.length += cell.length;
         if (isFixture(cell))
             totals.current += cell.current;
         totals.voltageDrop += totals.current * cell.resistance;
-    }
+    });
     if (inputs.leader)
         TS_SumLeader(*inputs.leader, totals);
 }
