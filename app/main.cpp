@@ -1,6 +1,7 @@
-#include "wattlan.h"
+#include "startup.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QLocale>
 #include <QTranslator>
 
@@ -25,8 +26,6 @@ int main(int argc, char *argv[])
             QStringLiteral("wattlan_") + locale, QCoreApplication::applicationDirPath()))
         QCoreApplication::installTranslator(&appTranslator);
 
-    Wattlan window;
-    window.show();
-    QObject::connect(&app, &QGuiApplication::lastWindowClosed, &app, &QCoreApplication::quit);
-    return app.exec();
+    // The product database lies beside the executable.
+    return runMainWindow(QDir(QCoreApplication::applicationDirPath()));
 }

@@ -5,6 +5,8 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QCoreApplication>
+#include <QDir>
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QScrollBar>
@@ -20,7 +22,12 @@ QFont boldApplicationFont()
 }
 } // namespace
 
-Wattlan::Wattlan(QWidget *parent, Qt::WindowFlags flags) : QMainWindow(parent, flags)
+Wattlan::Wattlan(QWidget *parent, Qt::WindowFlags flags)
+    : Wattlan(QDir(QCoreApplication::applicationDirPath()), parent, flags)
+{ }
+
+Wattlan::Wattlan(const QDir &databaseDir, QWidget *parent, Qt::WindowFlags flags)
+    : QMainWindow(parent, flags)
 {
     mainWindow = this;
     ui.setupUi(this);
@@ -43,6 +50,14 @@ Wattlan::Wattlan(QWidget *parent, Qt::WindowFlags flags) : QMainWindow(parent, f
                       .arg(Version::VERSION_REVISION)
                       .arg(Version::BUILD_DATE)
                       .arg(QLatin1String(Version::BUILD_NUMBER)));
+
+    // The loader has reported the file that failed; whoever constructed the
+    // window must not show it.
+    m_databaseLoaded = m_database.load(databaseDir);
+    if (!m_databaseLoaded)
+        return;
+    statusMessage(QStringLiteral("Database version %1").arg(m_database.m_dbVersion));
+    fillFixtureCombos();
 
     ui.m_ZV_TotalFixtures_Label->setFont(bold);
     ui.m_ZV_TotalPower_Label->setFont(bold);
@@ -164,5 +179,23 @@ void Wattlan::on_tabWidget_currentChanged(int) { }
 
 QString Wattlan::databaseVersion() const
 {
-    return QString();
+    return m_database.m_dbVersion;
+}
+
+namespace {
+// One entry per record, its list position as the item data. The first entry
+// selects itself, which runs the tab's fixture slot.
+template<typename Record> void fillCombo(QComboBox *combo, const QList<Record *> &records)
+{
+    for (int i = 0; i < records.size(); ++i)
+        combo->addItem(records.at(i)->Name, i);
+}
+} // namespace
+
+void Wattlan::fillFixtureCombos()
+{
+    fillCombo(ui.m_TSFixture_Combo, m_database.m_tsFixtures);
+    fillCombo(ui.m_Flex_Combo, m_database.m_flexStrings);
+    fillCombo(ui.m_ZVFixture_Combo, m_database.m_zvFixtures);
+    fillCombo(ui.m_OBFixture_Combo, m_database.m_obFixtures);
 }

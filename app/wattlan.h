@@ -1,5 +1,6 @@
 #pragma once
 
+#include "database.h"
 #include "ui_wattlan.h"
 
 #include <QColor>
@@ -7,6 +8,7 @@
 #include <QString>
 
 class QCloseEvent;
+class QDir;
 
 // The main window: owns the form and the product database and is the hub
 // that every widget of every tab is connected to.
@@ -15,7 +17,11 @@ class Wattlan : public QMainWindow
     Q_OBJECT
 
 public:
+    // Loads the product database from the executable's directory.
     explicit Wattlan(QWidget *parent = nullptr, Qt::WindowFlags flags = {});
+    // Loads the product database from databaseDir.
+    explicit Wattlan(
+        const QDir &databaseDir, QWidget *parent = nullptr, Qt::WindowFlags flags = {});
     ~Wattlan() override;
 
     // The main window, for code that holds no pointer to it.
@@ -24,6 +30,10 @@ public:
     void updateWindowTitle();
     void setCurrentFile(const QString &fileName);
     QString currentFileDisplayName() const;
+
+    // False when a database file could not be read: the constructor stopped
+    // after reporting it, and the window must not be shown.
+    bool databaseLoaded() const { return m_databaseLoaded; }
 
 public slots:
     void statusMessage(const QString &text);
@@ -88,7 +98,10 @@ protected:
 
 private:
     QString databaseVersion() const;
+    void fillFixtureCombos();
 
+    Database m_database;
     Ui::WattlanClass ui;
     QString m_fileName;
+    bool m_databaseLoaded = false;
 };

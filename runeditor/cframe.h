@@ -1,15 +1,67 @@
 #pragma once
 
+#include <QList>
 #include <QScrollArea>
 
+class CInternalFrame;
+class CWidget;
+
 // The run editor: a scrollable, painted chain of fixture and jumper cells.
+// Fixtures stand in a left column, jumpers in a right one, and each change of
+// column steps down by half a cell, so that the run reads as a zigzag.
 class CFrame : public QScrollArea
 {
     Q_OBJECT
 
 public:
+    // The layout of the cells on the surface, in pixels.
+    static constexpr int JumperX = 220;
+    static constexpr int FixtureX = 10;
+    static constexpr int FirstY = 8;
+    static constexpr int CellGap = 2;
+    static constexpr int RightMargin = 25;
+    static constexpr int RevealMargin = 50;
+
     explicit CFrame(QWidget *parent = nullptr);
+    ~CFrame() override;
+
+    // Takes ownership of cell and appends it to the run.
+    void addCell(CWidget *cell);
+    // Removes and deletes the cell at index; a negative index means the last.
+    void removeCell(int index);
+
+    const QList<CWidget *> &cells() const { return m_cells; }
+    int fixtureCount() const { return m_fixtureCount; }
+    int jumperCount() const { return m_jumperCount; }
+    int techType() const { return m_techType; }
+
+    // Whether the run lies within every limit; kept by the tab's calculation.
+    bool isValid() const { return m_valid; }
+    void setValid(bool valid) { m_valid = valid; }
+
+    bool isModified() const { return m_modified; }
+    void clearModified() { m_modified = false; }
+
+    // The surface the cells are laid out on.
+    CInternalFrame *surface() const { return m_surface; }
 
 signals:
     void frameChanged();
+
+public slots:
+    // Lays the cells out again, repaints and signals the change.
+    void updateFrame();
+    // Removes and deletes all cells.
+    void resetFrame();
+
+private:
+    void countCell(const CWidget *cell, int delta);
+
+    QList<CWidget *> m_cells;
+    int m_fixtureCount = 0;
+    int m_jumperCount = 0;
+    bool m_valid = false;
+    CInternalFrame *m_surface;
+    int m_techType = 0;
+    bool m_modified = false;
 };
