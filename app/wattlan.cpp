@@ -1,5 +1,6 @@
 #include "wattlan.h"
 
+#include "cframe.h"
 #include "prompter.h"
 #include "version.h"
 
@@ -73,6 +74,10 @@ Wattlan::Wattlan(const QDir &databaseDir, QWidget *parent, Qt::WindowFlags flags
 
     ui.m_TS_TotalFixtures_Label->setFont(bold);
     ui.m_TS_TotalPower_Label->setFont(bold);
+
+    // Run editors: every change of a run recalculates it.
+    connect(ui.m_TS_Frame, &CFrame::frameChanged, this, &Wattlan::TS_Update);
+    TS_ResetRun();
 
     ui.actionNew->setStatusTip(tr("Create a new configuration"));
     connect(ui.actionNew, &QAction::triggered, this, &Wattlan::handleNewAction);

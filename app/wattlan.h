@@ -1,6 +1,7 @@
 #pragma once
 
 #include "database.h"
+#include "tessanmodel.h"
 #include "ui_wattlan.h"
 
 #include <QColor>
@@ -100,8 +101,28 @@ private:
     QString databaseVersion() const;
     void fillFixtureCombos();
 
+    // Tessan and flex string tabs (tabs/tessan.cpp, tabs/flex.cpp). Records
+    // behind the selectors are null when a selector names none.
+    TSFixture *TS_FixtureAt(int comboIndex) const;
+    TSFixture *TS_SelectedFixture() const;
+    TSPowerSupply *TS_SelectedSupply() const;
+    YmJumper *TS_SelectedLeader() const;
+    TessanModel::Inputs TS_Inputs() const;
+    void TS_AddFixture(bool continuePattern);
+    void TS_AddJumper();
+    void TS_ResetRun();
+    void TS_Maximize();
+    FlexString *Flex_StringAt(int comboIndex) const;
+    FlexString *Flex_SelectedString() const;
+    TSPowerSupply *Flex_SelectedSupply() const;
+    double Flex_Spacing() const;
+    void Flex_MaxNodes();
+    void Flex_MaxLength();
+
     Database m_database;
     Ui::WattlanClass ui;
     QString m_fileName;
     bool m_databaseLoaded = false;
+    // The fixture the Tessan fixture rule last applied.
+    TSFixture *m_TS_PreviousFixture = nullptr;
 };
