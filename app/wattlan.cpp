@@ -79,12 +79,12 @@ Wattlan::Wattlan(const QDir &databaseDir, QWidget *parent, Qt::WindowFlags flags
     ui.m_TS_TotalPower_Label->setFont(bold);
 
     // Run editors: every change of a run recalculates it. The Tessan
-    // connection follows the Zelvane one.
+    // connection follows the Zelvane one, and its reset the Zelvane reset.
     connect(ui.m_ZV_Frame, &CFrame::frameChanged, this, &Wattlan::ZV_Update);
-    // (Tessan: connect m_TS_Frame's frameChanged() to TS_Update() here.)
+    connect(ui.m_TS_Frame, &CFrame::frameChanged, this, &Wattlan::TS_Update);
     ZV_ResetRun();
     ui.m_ZV_Frame->clearModified(); // the document starts with no unsaved changes
-    // (Tessan: TS_ResetRun() here, after the Zelvane reset.)
+    TS_ResetRun();
 
     ui.actionNew->setStatusTip(tr("Create a new configuration"));
     connect(ui.actionNew, &QAction::triggered, this, &Wattlan::handleNewAction);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "database.h"
+#include "tessanmodel.h"
 #include "ui_wattlan.h"
 #include "zelvanemodel.h"
 
@@ -127,6 +128,23 @@ private:
     void ZV_AddJumper();
     void ZV_ResetRun();
     void ZV_Maximize();
+    // Tessan and flex string tabs (tabs/tessan.cpp, tabs/flex.cpp). Records
+    // behind the selectors are null when a selector names none.
+    TSFixture *TS_FixtureAt(int comboIndex) const;
+    TSFixture *TS_SelectedFixture() const;
+    TSPowerSupply *TS_SelectedSupply() const;
+    YmJumper *TS_SelectedLeader() const;
+    TessanModel::Inputs TS_Inputs() const;
+    void TS_AddFixture(bool continuePattern);
+    void TS_AddJumper();
+    void TS_ResetRun();
+    void TS_Maximize();
+    FlexString *Flex_StringAt(int comboIndex) const;
+    FlexString *Flex_SelectedString() const;
+    TSPowerSupply *Flex_SelectedSupply() const;
+    double Flex_Spacing() const;
+    void Flex_MaxNodes();
+    void Flex_MaxLength();
 
     Database m_database;
     Ui::WattlanClass ui;
@@ -135,4 +153,6 @@ private:
     // The fixture the Zelvane fixture rule last applied; decides whether a
     // new choice keeps the run.
     ZVFixture *m_ZV_PreviousFixture = nullptr;
+    // The fixture the Tessan fixture rule last applied.
+    TSFixture *m_TS_PreviousFixture = nullptr;
 };
