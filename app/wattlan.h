@@ -41,6 +41,8 @@ public:
     // False when a database file could not be read: the constructor stopped
     // after reporting it, and the window must not be shown.
     bool databaseLoaded() const { return m_databaseLoaded; }
+    // The product database, read-only after the constructor.
+    const Database &database() const { return m_database; }
 
 public slots:
     void statusMessage(const QString &text);

@@ -79,3 +79,19 @@ quint16 closedLoopbackPort()
     probe.listen(QHostAddress::LocalHost);
     return probe.serverPort();
 }
+
+QByteArray updateFile(const QByteArray &entries)
+{
+    return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<YmAppVersions>\n" + entries
+        + "</YmAppVersions>\n";
+}
+
+QByteArray updateEntry(
+    const QByteArray &name, const QByteArray &version, const QByteArray &download)
+{
+    const QList<QByteArray> f = version.split('.');
+    return "  <Application name=\"" + name + "\" series=\"" + f.value(0) + "\" major=\""
+        + f.value(1) + "\" minor=\"" + f.value(2) + "\" revision=\"" + f.value(3) + "\" build=\""
+        + f.value(4) + "\" download=\"" + QString::fromUtf8(download).toHtmlEscaped().toUtf8()
+        + "\"/>\n";
+}

@@ -54,3 +54,9 @@ private:
 
 // A port on 127.0.0.1 that nothing listens on.
 quint16 closedLoopbackPort();
+
+// An update file holding the given entries.
+QByteArray updateFile(const QByteArray &entries);
+// One entry; the version as "series.major.minor.revision.build".
+QByteArray updateEntry(
+    const QByteArray &name, const QByteArray &version, const QByteArray &download);

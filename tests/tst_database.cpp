@@ -204,17 +204,6 @@ private slots:
             QVERIFY(ombrel->ValidSupplyList.size() >= 2);
     }
 
-    void defaultLoadReadsBesideTheExecutable()
-    {
-        Database database;
-        QStringList warnings;
-        database.setReporter([&](const QString &text) { warnings << text; });
-        QVERIFY(database.load());
-        QCOMPARE(database.m_currentFile, QCoreApplication::applicationDirPath() + "/" + tsFile);
-        QCOMPARE(warnings, QStringList());
-        QCOMPARE(database.m_dbVersion, QStringLiteral("2012.01"));
-    }
-
     void fileThatCannotBeRead_data()
     {
         QTest::addColumn<QString>("failing");
@@ -374,18 +363,6 @@ private slots:
             expected << QStringLiteral("Error in database file %1/%2").arg(db.dir.path(), message);
         QCOMPARE(db.warnings, expected);
         QCOMPARE(names(db.database.m_obFixtures), files);
-    }
-
-    void versionIsADirectChildOfTheRoot()
-    {
-        Prepared db;
-        db.writeAll("<Header><DBVersion>1.0</DBVersion></Header>", QString(), QString());
-        db.write(zvFile,
-            QStringLiteral("<YmConfig><Header><DBVersion>3</DBVersion></Header>"
-                           "</YmConfig>"));
-        QVERIFY(db.load());
-        QCOMPARE(db.warnings, QStringList(errorIn(db.path(zvFile), "DBVersion  not found.")));
-        QCOMPARE(db.database.m_dbVersion, QStringLiteral("1.0"));
     }
 
     void typeDecidesTheList_data()

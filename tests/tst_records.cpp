@@ -134,27 +134,19 @@ private slots:
         Warnings warnings;
         Parsed element(QStringLiteral(
             "<Fixture Family=\"3\" DefaultJumper=\"2\"><Group><Family>4</Family></Group>"
-            "<ShortName></ShortName></Fixture>"));
+            "<ShortName></ShortName><DefaultLeader>1</DefaultLeader></Fixture>"));
         OBFixture fixture(QStringLiteral("Sconce"));
         QVERIFY(fixture.fromXml(element.element));
         QCOMPARE(fixture.Family, 0);
         QCOMPARE(fixture.DefaultJumper, 0);
+        QCOMPARE(fixture.DefaultLeader, 1);
         QCOMPARE(fixture.ShortName, QStringLiteral("Sconce"));
         QVERIFY(warnings.texts.isEmpty());
-    }
 
-    void shortNameAndDefaults()
-    {
-        Parsed element(
-            QStringLiteral("<Fixture><ShortName>SC</ShortName><DefaultJumper>2"
-                           "</DefaultJumper><DefaultLeader>1</DefaultLeader></Fixture>"));
-        OBFixture fixture(QStringLiteral("Sconce"));
-        QVERIFY(fixture.fromXml(element.element));
-        QCOMPARE(fixture.Name, QStringLiteral("Sconce"));
+        Parsed named(QStringLiteral("<Fixture><ShortName>SC</ShortName></Fixture>"));
+        QVERIFY(fixture.fromXml(named.element));
         QCOMPARE(fixture.ShortName, QStringLiteral("SC"));
-        QCOMPARE(fixture.DefaultJumper, 2);
-        QCOMPARE(fixture.DefaultLeader, 1);
-        QCOMPARE(fixture.techType, int(TechOmbrel));
+        QCOMPARE(fixture.Name, QStringLiteral("Sconce"));
     }
 
     void standardCableTypes_data()
