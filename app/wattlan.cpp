@@ -75,8 +75,12 @@ Wattlan::Wattlan(const QDir &databaseDir, QWidget *parent, Qt::WindowFlags flags
     ui.m_TS_TotalFixtures_Label->setFont(bold);
     ui.m_TS_TotalPower_Label->setFont(bold);
 
-    // Run editors: every change of a run recalculates it.
+    // Run editors: every change of a run recalculates it. The Tessan
+    // connection follows the Zelvane one.
+    connect(ui.m_ZV_Frame, &CFrame::frameChanged, this, &Wattlan::ZV_Update);
     connect(ui.m_TS_Frame, &CFrame::frameChanged, this, &Wattlan::TS_Update);
+    ZV_ResetRun();
+    ui.m_ZV_Frame->clearModified(); // the document starts with no unsaved changes
     TS_ResetRun();
 
     ui.actionNew->setStatusTip(tr("Create a new configuration"));
