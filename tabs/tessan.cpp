@@ -134,33 +134,35 @@ void Wattlan::on_m_TSFixture_Combo_currentIndexChanged(int index)
 
 void Wattlan::on_m_TS_LeaderType_Combo_currentIndexChanged(int index)
 {
-    const TSFixture *fixture = TS_SelectedFixture();
-    const YmJumper *leader = fixture && index >= 0 ? fixture->LeaderList.value(index) : nullptr;
-    if (!leader)
+    if (index < 0)
         return;
-    QSpinBox *length = ui.m_TS_LeaderLength_Spin;
-    if (leader->IsCustom) {
-        // The first wire stays selected; its slot sets the length's maximum.
-        Selectors::fillNames(*ui.m_TS_LeaderSize_Combo, leader->CustomWireList);
-        ui.m_TS_LeaderSize_Label->show();
-        ui.m_TS_LeaderSize_Combo->show();
-    } else {
-        ui.m_TS_LeaderSize_Label->hide();
-        ui.m_TS_LeaderSize_Combo->hide();
-        setLeaderLengthMaximum(*length, leader->MaxLeaderLength);
+    // After a switch within one family the row may lie beyond the new
+    // fixture's leaders; the calculation then has no leader.
+    if (const YmJumper *leader = TS_SelectedLeader()) {
+        QSpinBox *length = ui.m_TS_LeaderLength_Spin;
+        if (leader->IsCustom) {
+            // The first wire stays selected; its slot sets the length's maximum.
+            Selectors::fillNames(*ui.m_TS_LeaderSize_Combo, leader->CustomWireList);
+            ui.m_TS_LeaderSize_Label->show();
+            ui.m_TS_LeaderSize_Combo->show();
+        } else {
+            ui.m_TS_LeaderSize_Label->hide();
+            ui.m_TS_LeaderSize_Combo->hide();
+            setLeaderLengthMaximum(*length, leader->MaxLeaderLength);
+        }
+        // A custom leader's record holds no length: the box falls to its minimum.
+        length->setValue(truncatedSpinValue(leader->ElectricalLength));
     }
-    // A custom leader's record holds no length: the spin box falls to its minimum.
-    length->setValue(truncatedSpinValue(leader->ElectricalLength));
     TS_Update();
 }
 
 void Wattlan::on_m_TS_LeaderSize_Combo_currentIndexChanged(int index)
 {
-    const YmJumper *leader = TS_SelectedLeader();
-    const YmWire *wire = leader && index >= 0 ? leader->CustomWireList.value(index) : nullptr;
-    if (!wire)
+    if (index < 0)
         return;
-    setLeaderLengthMaximum(*ui.m_TS_LeaderLength_Spin, wire->MaxLength);
+    const YmJumper *leader = TS_SelectedLeader();
+    if (const YmWire *wire = leader ? leader->CustomWireList.value(index) : nullptr)
+        setLeaderLengthMaximum(*ui.m_TS_LeaderLength_Spin, wire->MaxLength);
     TS_Update();
 }
 
