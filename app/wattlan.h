@@ -1,6 +1,7 @@
 #pragma once
 
 #include "database.h"
+#include "projectformat.h"
 #include "ui_wattlan.h"
 
 #include <QColor>
@@ -34,6 +35,13 @@ public:
     // False when a database file could not be read: the constructor stopped
     // after reporting it, and the window must not be shown.
     bool databaseLoaded() const { return m_databaseLoaded; }
+
+    // The Zelvane fixture that the fixture selector lists under name (an
+    // exact match), or null. Project files name the fixtures of run cells so.
+    YmFixture *zelvaneFixtureNamed(const QString &name) const;
+    // The name under which the fixture selector lists fixture, or an empty
+    // text when it is no Zelvane fixture of the database.
+    QString zelvaneFixtureName(const YmFixture *fixture) const;
 
 public slots:
     void statusMessage(const QString &text);
@@ -99,6 +107,16 @@ protected:
 private:
     QString databaseVersion() const;
     void fillFixtureCombos();
+
+    // Project file and document commands.
+    void writeConfiguration(const QString &fileName);
+    void readConfiguration(const QString &fileName);
+    ZelvaneSettings zelvaneSettings() const;
+    void applyZelvaneSettings(const ZelvaneSettings &settings);
+    void refuseToOpen(const QString &fileName, const QString &text);
+    void offerToSaveIfNeeded(bool &cancelled);
+    void saveConfigurationAs(bool &cancelled);
+    void newConfiguration();
 
     Database m_database;
     Ui::WattlanClass ui;
