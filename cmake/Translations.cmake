@@ -7,8 +7,9 @@
 #
 # The toolkit's own texts ("qt_" + locale) are loaded from the working
 # directory: the build folder under run.sh, the private lib directory once
-# installed. Debian's qt_<lang>.qm only points to qtbase_<lang>.qm, so both
-# are copied.
+# installed. Debian's qt_<lang>.qm holds no texts, only the names of the
+# catalogues it consists of (qtbase_<lang>, qtmultimedia_<lang>), and it fails
+# to load unless all of them lie beside it: so all are copied, or none.
 
 set(WATTLAN_LANGUAGES de)
 set(WATTLAN_TS_FILES "")
@@ -24,14 +25,21 @@ set(WATTLAN_QT_TRANSLATIONS_DIR /usr/share/qt6/translations
     CACHE PATH "Directory of the toolkit's compiled translations (package qt6-translations-l10n)")
 set(WATTLAN_TOOLKIT_TRANSLATION_FILES "")
 foreach(_lang IN LISTS WATTLAN_LANGUAGES)
-  foreach(_file qt_${_lang}.qm qtbase_${_lang}.qm)
-    if(EXISTS ${WATTLAN_QT_TRANSLATIONS_DIR}/${_file})
-      configure_file(${WATTLAN_QT_TRANSLATIONS_DIR}/${_file} ${PROJECT_BINARY_DIR}/${_file} COPYONLY)
-      install(FILES ${PROJECT_BINARY_DIR}/${_file} DESTINATION ${WATTLAN_PRIVATE_DIR})
-      list(APPEND WATTLAN_TOOLKIT_TRANSLATION_FILES ${_file})
-    else()
-      message(STATUS "${WATTLAN_QT_TRANSLATIONS_DIR}/${_file} is missing (package "
-                     "qt6-translations-l10n): the toolkit's own texts stay in English.")
+  set(_files qt_${_lang}.qm qtbase_${_lang}.qm qtmultimedia_${_lang}.qm)
+  set(_missing "")
+  foreach(_file IN LISTS _files)
+    if(NOT EXISTS ${WATTLAN_QT_TRANSLATIONS_DIR}/${_file})
+      list(APPEND _missing ${_file})
     endif()
   endforeach()
+  if(_missing)
+    message(STATUS "${_missing} missing in ${WATTLAN_QT_TRANSLATIONS_DIR} (package "
+                   "qt6-translations-l10n): the toolkit's own texts stay in English.")
+    continue()
+  endif()
+  foreach(_file IN LISTS _files)
+    configure_file(${WATTLAN_QT_TRANSLATIONS_DIR}/${_file} ${PROJECT_BINARY_DIR}/${_file} COPYONLY)
+    install(FILES ${PROJECT_BINARY_DIR}/${_file} DESTINATION ${WATTLAN_PRIVATE_DIR})
+  endforeach()
+  list(APPEND WATTLAN_TOOLKIT_TRANSLATION_FILES ${_files})
 endforeach()

@@ -179,6 +179,21 @@ private slots:
             QVERIFY2(entry.source != text, qPrintable(shown(entry)));
     }
 
+    // Debian's qt_de.qm only names qtbase_de.qm: both must lie in the build folder,
+    // the working directory that run.sh starts the program in.
+    void toolkitTextsAreGerman()
+    {
+        const QString dir = qEnvironmentVariable("WATTLAN_BINARY_DIR");
+        if (!QFile::exists(dir + QStringLiteral("/qt_de.qm")))
+            QSKIP("the toolkit's translations (qt6-translations-l10n) are not installed");
+        QTranslator toolkit;
+        QVERIFY(toolkit.load(QStringLiteral("qt_de_DE"), dir));
+        QCoreApplication::installTranslator(&toolkit);
+        const QString cancel = QCoreApplication::translate("QPlatformTheme", "Cancel");
+        QCoreApplication::removeTranslator(&toolkit);
+        QCOMPARE(cancel, QStringLiteral("Abbrechen"));
+    }
+
     // The German window: translated captions, product names kept, nothing clipped,
     // and no wider than the English one.
     void germanWindowFits()
