@@ -1,6 +1,7 @@
 #pragma once
 
 #include "database.h"
+#include "projectformat.h"
 #include "tessanmodel.h"
 #include "ui_wattlan.h"
 #include "zelvanemodel.h"
@@ -44,6 +45,13 @@ public:
     bool databaseLoaded() const { return m_databaseLoaded; }
     // The product database, read-only after the constructor.
     const Database &database() const { return m_database; }
+
+    // The Zelvane fixture that the fixture selector lists under name (an
+    // exact match), or null. Project files name the fixtures of run cells so.
+    YmFixture *zelvaneFixtureNamed(const QString &name) const;
+    // The name under which the fixture selector lists fixture, or an empty
+    // text when it is no Zelvane fixture of the database.
+    QString zelvaneFixtureName(const YmFixture *fixture) const;
 
 public slots:
     void statusMessage(const QString &text);
@@ -109,6 +117,16 @@ protected:
 private:
     QString databaseVersion() const;
     void fillFixtureCombos();
+
+    // Project file and document commands.
+    void writeConfiguration(const QString &fileName);
+    void readConfiguration(const QString &fileName);
+    ZelvaneSettings zelvaneSettings() const;
+    void applyZelvaneSettings(const ZelvaneSettings &settings);
+    void refuseToOpen(const QString &fileName, const QString &text);
+    void offerToSaveIfNeeded(bool &cancelled);
+    void saveConfigurationAs(bool &cancelled);
+    void newConfiguration();
 
     // Zelvane tab (tabs/zelvane.cpp). The model computes; these gather its
     // inputs from the form and the run editor and show its outputs.

@@ -2,6 +2,21 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>CFrame</name>
+    <message>
+        <source>Found %1 CFrame elements</source>
+        <translation>%1 CFrame-Elemente gefunden</translation>
+    </message>
+    <message>
+        <source>Found NULL CFrame node</source>
+        <translation>NULL-Knoten für CFrame gefunden</translation>
+    </message>
+    <message>
+        <source>Found NULL CFrame element</source>
+        <translation>NULL-Element für CFrame gefunden</translation>
+    </message>
+</context>
+<context>
     <name>CWidget</name>
     <message>
         <source>%1: %2</source>
@@ -299,6 +314,114 @@ Möchten Sie die Download-Seite öffnen?</translation>
     <message>
         <source>Fixture combo mismatch (OB)!</source>
         <translation>Leuchtenauswahl stimmt nicht überein (OB)!</translation>
+    </message>
+    <message>
+        <source>Project Files (*.xml);;All Files (*.* *)</source>
+        <translation>Projektdateien (*.xml);;Alle Dateien (*.* *)</translation>
+    </message>
+    <message>
+        <source>&quot; already exists. Do you want to replace it?</source>
+        <translation>&quot; ist bereits vorhanden. Möchten Sie die Datei ersetzen?</translation>
+    </message>
+    <message>
+        <source>A file or folder with the same name already exists in the folder </source>
+        <translation>Eine Datei oder ein Ordner mit diesem Namen ist bereits vorhanden im Ordner </translation>
+    </message>
+    <message>
+        <source>. Replacing it will overwrite its current contents.</source>
+        <translation>. Beim Ersetzen wird der bisherige Inhalt überschrieben.</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>Ersetzen</translation>
+    </message>
+    <message>
+        <source>Open Configuration</source>
+        <translation>Konfiguration öffnen</translation>
+    </message>
+    <message>
+        <source>Save Configuration</source>
+        <translation>Konfiguration speichern</translation>
+    </message>
+    <message>
+        <source>Do you want to save the changes you made to the configuration &apos;%1&apos;?</source>
+        <translation>Möchten Sie die Änderungen an der Konfiguration „%1“ speichern?</translation>
+    </message>
+    <message>
+        <source>The data could not be written completely</source>
+        <translation>Die Daten konnten nicht vollständig geschrieben werden</translation>
+    </message>
+    <message>
+        <source>Line %1, column %2: %3</source>
+        <translation>Zeile %1, Spalte %2: %3</translation>
+    </message>
+    <message>
+        <source>elements are nested more than %1 levels deep.</source>
+        <translation>Elemente sind tiefer als %1 Ebenen verschachtelt.</translation>
+    </message>
+    <message>
+        <source>It holds more than %1 elements.</source>
+        <translation>Sie enthält mehr als %1 Elemente.</translation>
+    </message>
+    <message>
+        <source>Its root element is &quot;%1&quot;, not &quot;Wattlan&quot;.</source>
+        <translation>Ihr Wurzelelement ist &quot;%1&quot;, nicht &quot;Wattlan&quot;.</translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation>Andere</translation>
+    </message>
+    <message>
+        <source>Custom Leader</source>
+        <translation>Eigene Zuleitung</translation>
+    </message>
+    <message>
+        <source>It is larger than %1 MB.</source>
+        <translation>Sie ist größer als %1 MB.</translation>
+    </message>
+    <message>
+        <source>Cannot open file %1:
+%2.</source>
+        <translation>Die Datei %1 kann nicht geöffnet werden:
+%2.</translation>
+    </message>
+    <message>
+        <source>Cannot write file %1:
+%2.</source>
+        <translation>Die Datei %1 kann nicht geschrieben werden:
+%2.</translation>
+    </message>
+    <message>
+        <source>Save Error</source>
+        <translation>Fehler beim Speichern</translation>
+    </message>
+    <message>
+        <source>Failed to save configuration: %1</source>
+        <translation>Konfiguration konnte nicht gespeichert werden: %1</translation>
+    </message>
+    <message>
+        <source>Configuration saved</source>
+        <translation>Konfiguration gespeichert</translation>
+    </message>
+    <message>
+        <source>Open Error</source>
+        <translation>Fehler beim Öffnen</translation>
+    </message>
+    <message>
+        <source>Failed to open configuration %1</source>
+        <translation>Konfiguration %1 konnte nicht geöffnet werden</translation>
+    </message>
+    <message>
+        <source>Cannot read file %1:
+%2.</source>
+        <translation>Die Datei %1 kann nicht gelesen werden:
+%2.</translation>
+    </message>
+    <message>
+        <source>%1 is not a Wattlan configuration.
+%2</source>
+        <translation>%1 ist keine Wattlan-Konfiguration.
+%2</translation>
     </message>
 </context>
 <context>
