@@ -1,5 +1,6 @@
 #include "wattlan.h"
 
+#include "cframe.h"
 #include "prompter.h"
 #include "version.h"
 
@@ -73,6 +74,14 @@ Wattlan::Wattlan(const QDir &databaseDir, QWidget *parent, Qt::WindowFlags flags
 
     ui.m_TS_TotalFixtures_Label->setFont(bold);
     ui.m_TS_TotalPower_Label->setFont(bold);
+
+    // Run editors: every change of a run recalculates it. The Tessan
+    // connection follows the Zelvane one.
+    connect(ui.m_ZV_Frame, &CFrame::frameChanged, this, &Wattlan::ZV_Update);
+    // (Tessan: connect m_TS_Frame's frameChanged() to TS_Update() here.)
+    ZV_ResetRun();
+    ui.m_ZV_Frame->clearModified(); // the document starts with no unsaved changes
+    // (Tessan: TS_ResetRun() here, after the Zelvane reset.)
 
     ui.actionNew->setStatusTip(tr("Create a new configuration"));
     connect(ui.actionNew, &QAction::triggered, this, &Wattlan::handleNewAction);

@@ -2,13 +2,20 @@
 
 #include "database.h"
 #include "ui_wattlan.h"
+#include "zelvanemodel.h"
 
 #include <QColor>
 #include <QMainWindow>
 #include <QString>
 
+#include <optional>
+
+class CWidget;
 class QCloseEvent;
 class QDir;
+class YmJumper;
+class ZVFixture;
+class ZVPowerSupply;
 
 // The main window: owns the form and the product database and is the hub
 // that every widget of every tab is connected to.
@@ -102,8 +109,30 @@ private:
     QString databaseVersion() const;
     void fillFixtureCombos();
 
+    // Zelvane tab (tabs/zelvane.cpp). The model computes; these gather its
+    // inputs from the form and the run editor and show its outputs.
+    ZelvaneModel::Inputs ZV_Inputs() const;
+    QList<ZelvaneModel::Cell> ZV_SumRun() const;
+    std::optional<ZelvaneModel::Cell> ZV_SumCell(const CWidget &cell) const;
+    std::optional<ZelvaneModel::Leader> ZV_SumLeader(const ZVFixture &fixture) const;
+    void ZV_ShowResult(const ZelvaneModel::Result &result);
+    double ZV_LineVoltage() const;
+    double ZV_MaxLoad() const;
+    // Records behind the selectors; null when a selector names none.
+    ZVFixture *ZV_FixtureAt(int index) const;
+    ZVFixture *ZV_SelectedFixture() const;
+    ZVPowerSupply *ZV_SelectedSupply() const;
+    YmJumper *ZV_SelectedLeader() const;
+    void ZV_AddFixture(bool continuePattern);
+    void ZV_AddJumper();
+    void ZV_ResetRun();
+    void ZV_Maximize();
+
     Database m_database;
     Ui::WattlanClass ui;
     QString m_fileName;
     bool m_databaseLoaded = false;
+    // The fixture the Zelvane fixture rule last applied; decides whether a
+    // new choice keeps the run.
+    ZVFixture *m_ZV_PreviousFixture = nullptr;
 };

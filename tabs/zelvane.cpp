@@ -1,17 +1,363 @@
-// Zelvane tab: controller and run calculation.
+// Zelvane tab: the controller of its selectors and run, and the glue between
+// the form and the run model (zelvanemodel.h).
 #include "wattlan.h"
 
-void Wattlan::ZV_Update() { }
-void Wattlan::on_m_ZVFixture_Combo_currentIndexChanged(int) { }
-void Wattlan::on_m_ZV_LineVoltage_Combo_currentIndexChanged(int) { }
-void Wattlan::on_m_ZV_LineVoltage_Spin_valueChanged(int) { }
-void Wattlan::on_m_ZV_MaxLoad_Combo_currentIndexChanged(int) { }
-void Wattlan::on_m_ZV_MaxLoad_Spin_valueChanged(int) { }
-void Wattlan::on_m_ZV_AddFixture_Button_clicked(bool) { }
-void Wattlan::on_m_ZV_AddJumper_Button_clicked(bool) { }
-void Wattlan::on_m_ZV_Delete_Button_clicked(bool) { }
-void Wattlan::on_m_ZV_Maximize_Button_clicked(bool) { }
-void Wattlan::on_m_ZV_Reset_Button_clicked(bool) { }
-void Wattlan::on_m_ZV_LeaderType_Combo_currentIndexChanged(int) { }
-void Wattlan::on_m_ZV_LeaderLength_Spin_valueChanged(int) { }
-void Wattlan::on_m_ZV_LeaderSize_Combo_currentIndexChanged(int) { }
+#include "cframe.h"
+#include "cwidget.h"
+#include "familyrule.h"
+#include "framerun.h"
+#include "jwidget.h"
+#include "prompter.h"
+#include "spinvalue.h"
+#include "zvrecords.h"
+
+#include <QPalette>
+
+#include <cmath>
+#include <limits>
+
+namespace {
+
+ZelvaneModel::FixtureFigures figuresOf(const ZVFixture &fixture)
+{
+    ZelvaneModel::FixtureFigures figures;
+    figures.electricalLength = fixture.ElectricalLength;
+    figures.resistance = fixture.Resistance;
+    figures.power = fixture.Power;
+    figures.powerFactor = fixture.PowerFactor;
+    figures.fudgeFactor = fixture.FudgeFactor;
+    figures.safetyRequired = fixture.SafetyRequired;
+    return figures;
+}
+
+ZelvaneModel::SelectedFixture selectedOf(const ZVFixture &fixture)
+{
+    ZelvaneModel::SelectedFixture selected;
+    selected.figures = figuresOf(fixture);
+    selected.family = fixture.Family;
+    selected.maxVoltageDrop = fixture.MaxVoltageDrop;
+    selected.minVoltage = fixture.MinVoltage;
+    selected.voltageDropPercent = fixture.VoltageDropPercent;
+    selected.maxPower = fixture.MaxPower;
+    selected.maxFixtureCurrent = fixture.MaxFixtureCurrent;
+    selected.maxFixtureLength = fixture.MaxFixtureLength;
+    return selected;
+}
+
+// Selector rows map by position into a record's lists; a row outside the
+// list names nothing.
+template<typename T> T *entryAt(const QList<T *> &list, int index)
+{
+    return index >= 0 && index < list.size() ? list.at(index) : nullptr;
+}
+
+// The selector's figure, or the spin box's when "Other", its last entry, is chosen.
+double chosenFigure(const QComboBox *combo, const QSpinBox *spin)
+{
+    if (combo->currentIndex() == combo->count() - 1)
+        return spin->value();
+    return combo->currentText().toDouble();
+}
+
+void showOtherSpin(QSpinBox *spin, const QComboBox *combo, int index)
+{
+    spin->setVisible(index == combo->count() - 1);
+}
+
+const QColor ValidRunColor(192, 255, 192);
+const QColor InvalidRunColor(255, 128, 128);
+
+} // namespace
+
+// Calculation -------------------------------------------------------------
+
+void Wattlan::ZV_Update()
+{
+    const ZelvaneModel::Result result = ZelvaneModel::calculate(ZV_Inputs());
+    ui.m_ZV_DerateLoad_Label->setText(
+        tr("(derated to %1 amps)").arg(result.deratedLoad, 0, 'g', 6));
+    ui.m_ZV_TotalFixtures_Label->setText(
+        QStringLiteral("Total Fixtures: %1").arg(ui.m_ZV_Frame->fixtureCount()));
+    ui.m_ZV_Frame->setValid(result.valid);
+    ZV_ShowResult(result);
+    statusMessage(ZelvaneModel::logLine(result));
+}
+
+void Wattlan::ZV_ShowResult(const ZelvaneModel::Result &result)
+{
+    QPalette palette = ui.m_ZV_TotalPower_Label->palette();
+    palette.setBrush(QPalette::Base, QBrush(result.valid ? ValidRunColor : InvalidRunColor));
+    const QString report = ZelvaneModel::limitReport(result);
+    const std::pair<QLineEdit *, double> fields[] = {
+        {ui.m_ZV_TotalPowerWatts_Edit, result.totals.power},
+        {ui.m_ZV_TotalPowerAmps_Edit, result.current},
+    };
+    for (const auto &[edit, figure] : fields) {
+        edit->setPalette(palette);
+        edit->setAlignment(Qt::AlignHCenter);
+        edit->setText(ZelvaneModel::fieldText(figure));
+        edit->setToolTip(report);
+    }
+}
+
+ZelvaneModel::Inputs Wattlan::ZV_Inputs() const
+{
+    ZelvaneModel::Inputs inputs;
+    inputs.lineVoltage = ZV_LineVoltage();
+    inputs.maxLoad = ZV_MaxLoad();
+    if (const ZVFixture *fixture = ZV_SelectedFixture()) {
+        inputs.fixture = selectedOf(*fixture);
+        if (const ZVPowerSupply *supply = ZV_SelectedSupply())
+            inputs.supply
+                = ZelvaneModel::SupplyLimits {supply->MaxElectricalLength, supply->MaxNumFixtures};
+        inputs.leader = ZV_SumLeader(*fixture);
+    }
+    inputs.cells = ZV_SumRun();
+    return inputs;
+}
+
+QList<ZelvaneModel::Cell> Wattlan::ZV_SumRun() const
+{
+    QList<ZelvaneModel::Cell> cells;
+    for (const CWidget *cell : ui.m_ZV_Frame->cells())
+        if (const std::optional<ZelvaneModel::Cell> figures = ZV_SumCell(*cell))
+            cells << *figures;
+    return cells;
+}
+
+std::optional<ZelvaneModel::Cell> Wattlan::ZV_SumCell(const CWidget &cell) const
+{
+    const auto *record = qobject_cast<const ZVFixture *>(cell.item());
+    if (!record)
+        return std::nullopt; // not a Zelvane cell: it adds nothing
+    const ZelvaneModel::FixtureFigures figures = figuresOf(*record);
+    if (cell.itemType() == CWidget::ItemFixture)
+        return ZelvaneModel::Cell::fixture(figures);
+    if (cell.itemType() != CWidget::ItemJumper)
+        return std::nullopt;
+    // The selector leaves both figures alone when it has no jumper type, and
+    // scales the resistance passed in when a custom type has no gauge.
+    double length = std::numeric_limits<double>::quiet_NaN();
+    double resistance = length;
+    if (const JWidget *jumper = cell.jumperWidget())
+        jumper->lengthAndResistance(length, resistance);
+    if (std::isnan(length) || std::isnan(resistance))
+        return ZelvaneModel::Cell::unresolvedJumper(figures);
+    return ZelvaneModel::Cell::jumper(figures, length, resistance);
+}
+
+std::optional<ZelvaneModel::Leader> Wattlan::ZV_SumLeader(const ZVFixture &fixture) const
+{
+    const YmJumper *leader = entryAt(fixture.LeaderList, ui.m_ZV_LeaderType_Combo->currentIndex());
+    if (!leader)
+        return std::nullopt;
+    double resistancePerFoot = leader->Resistance;
+    if (leader->IsCustom) {
+        const YmWire *wire
+            = entryAt(leader->CustomWireList, ui.m_ZV_LeaderSize_Combo->currentIndex());
+        if (!wire)
+            return std::nullopt;
+        resistancePerFoot = wire->Resistance;
+    }
+    return ZelvaneModel::Leader {double(ui.m_ZV_LeaderLength_Spin->value()), resistancePerFoot};
+}
+
+double Wattlan::ZV_LineVoltage() const
+{
+    return chosenFigure(ui.m_ZV_LineVoltage_Combo, ui.m_ZV_LineVoltage_Spin);
+}
+
+double Wattlan::ZV_MaxLoad() const
+{
+    return chosenFigure(ui.m_ZV_MaxLoad_Combo, ui.m_ZV_MaxLoad_Spin);
+}
+
+ZVFixture *Wattlan::ZV_FixtureAt(int index) const
+{
+    bool isNumber = false;
+    const int position = ui.m_ZVFixture_Combo->itemData(index).toInt(&isNumber);
+    return isNumber ? entryAt(m_database.m_zvFixtures, position) : nullptr;
+}
+
+ZVFixture *Wattlan::ZV_SelectedFixture() const
+{
+    const int index = ui.m_ZVFixture_Combo->currentIndex();
+    return index < 0 ? nullptr : ZV_FixtureAt(index);
+}
+
+ZVPowerSupply *Wattlan::ZV_SelectedSupply() const
+{
+    const ZVFixture *fixture = ZV_SelectedFixture();
+    if (!fixture)
+        return nullptr;
+    return qobject_cast<ZVPowerSupply *>(
+        entryAt(fixture->ValidSupplyList, ui.m_ZVSupply_Combo->currentIndex()));
+}
+
+YmJumper *Wattlan::ZV_SelectedLeader() const
+{
+    const ZVFixture *fixture = ZV_SelectedFixture();
+    return fixture ? entryAt(fixture->LeaderList, ui.m_ZV_LeaderType_Combo->currentIndex())
+                   : nullptr;
+}
+
+// Selectors -----------------------------------------------------------------
+
+void Wattlan::on_m_ZVFixture_Combo_currentIndexChanged(int index)
+{
+    if (index < 0)
+        return; // no current entry, as a project file naming an unknown fixture leaves it
+    ZVFixture *fixture = ZV_FixtureAt(index);
+    if (!fixture) {
+        Prompter::warning(this, tr("Wattlan"), tr("Fixture combo mismatch (ZV)!"));
+        return;
+    }
+    if (!sharesFamilyChoices(m_ZV_PreviousFixture, *fixture)) {
+        ui.m_ZVSupply_Combo->clear();
+        for (const YmItem *supply : fixture->ValidSupplyList)
+            ui.m_ZVSupply_Combo->addItem(supply->Name);
+        ui.m_ZV_LeaderType_Combo->clear();
+        for (const YmJumper *leader : fixture->LeaderList)
+            ui.m_ZV_LeaderType_Combo->addItem(leader->Name);
+        ZV_ResetRun();
+    }
+    m_ZV_PreviousFixture = fixture;
+}
+
+void Wattlan::on_m_ZV_LineVoltage_Combo_currentIndexChanged(int index)
+{
+    showOtherSpin(ui.m_ZV_LineVoltage_Spin, ui.m_ZV_LineVoltage_Combo, index);
+    ZV_Update();
+}
+
+void Wattlan::on_m_ZV_MaxLoad_Combo_currentIndexChanged(int index)
+{
+    showOtherSpin(ui.m_ZV_MaxLoad_Spin, ui.m_ZV_MaxLoad_Combo, index);
+    ZV_Update();
+}
+
+void Wattlan::on_m_ZV_LineVoltage_Spin_valueChanged(int)
+{
+    ZV_Update();
+}
+
+void Wattlan::on_m_ZV_MaxLoad_Spin_valueChanged(int)
+{
+    ZV_Update();
+}
+
+void Wattlan::on_m_ZV_LeaderLength_Spin_valueChanged(int)
+{
+    ZV_Update();
+}
+
+void Wattlan::on_m_ZV_LeaderType_Combo_currentIndexChanged(int index)
+{
+    if (index < 0)
+        return;
+    // After a switch within one family the row may lie beyond the new
+    // fixture's leaders; the calculation then has no leader.
+    if (const YmJumper *leader = ZV_SelectedLeader()) {
+        if (leader->IsCustom) {
+            ui.m_ZV_LeaderSize_Combo->clear();
+            for (const YmWire *wire : leader->CustomWireList)
+                ui.m_ZV_LeaderSize_Combo->addItem(wire->Name);
+            if (leader->DefaultCustomWire >= 0
+                && leader->DefaultCustomWire < ui.m_ZV_LeaderSize_Combo->count())
+                ui.m_ZV_LeaderSize_Combo->setCurrentIndex(leader->DefaultCustomWire);
+            ui.m_ZV_LeaderSize_Label->show();
+            ui.m_ZV_LeaderSize_Combo->show();
+            ui.m_ZV_LeaderLength_Spin->setValue(truncatedSpinValue(leader->DefaultCustomLength));
+        } else {
+            ui.m_ZV_LeaderSize_Label->hide();
+            ui.m_ZV_LeaderSize_Combo->hide();
+            setLeaderLengthMaximum(*ui.m_ZV_LeaderLength_Spin, leader->MaxLeaderLength);
+            ui.m_ZV_LeaderLength_Spin->setValue(truncatedSpinValue(leader->ElectricalLength));
+        }
+    }
+    ZV_Update();
+}
+
+void Wattlan::on_m_ZV_LeaderSize_Combo_currentIndexChanged(int index)
+{
+    if (index < 0)
+        return;
+    const YmJumper *leader = ZV_SelectedLeader();
+    if (const YmWire *wire = leader ? entryAt(leader->CustomWireList, index) : nullptr)
+        setLeaderLengthMaximum(*ui.m_ZV_LeaderLength_Spin, wire->MaxLength);
+    ZV_Update();
+}
+
+// Run edits -------------------------------------------------------------------
+
+void Wattlan::on_m_ZV_AddFixture_Button_clicked(bool)
+{
+    ZV_AddFixture(false);
+}
+
+void Wattlan::on_m_ZV_AddJumper_Button_clicked(bool)
+{
+    ZV_AddJumper();
+}
+
+void Wattlan::on_m_ZV_Delete_Button_clicked(bool)
+{
+    ui.m_ZV_Frame->removeCell(-1);
+    if (ui.m_ZV_Frame->cells().isEmpty())
+        ZV_AddFixture(false);
+}
+
+void Wattlan::on_m_ZV_Maximize_Button_clicked(bool)
+{
+    ZV_Maximize();
+}
+
+void Wattlan::on_m_ZV_Reset_Button_clicked(bool)
+{
+    ZV_ResetRun();
+}
+
+void Wattlan::ZV_AddFixture(bool continuePattern)
+{
+    ZVFixture *fixture = ZV_SelectedFixture();
+    if (!fixture)
+        return; // nothing to add a cell for
+    CFrame *frame = ui.m_ZV_Frame;
+    if (frame->fixtureCount() >= 1 && fixture->JumperRequired)
+        ZV_AddJumper();
+    else if (continuePattern && RunCells::endsWithJumperThenFixture(*frame))
+        ZV_AddJumper();
+    auto *cell = new CWidget;
+    cell->setFixture(fixture, frame->fixtureCount() + 1);
+    frame->addCell(cell);
+}
+
+void Wattlan::ZV_AddJumper()
+{
+    ZVFixture *fixture = ZV_SelectedFixture();
+    if (!fixture)
+        return;
+    CFrame *frame = ui.m_ZV_Frame;
+    // A run never ends in two jumpers added here.
+    if (RunCells::lastCellIsJumper(*frame))
+        return;
+    auto *cell = new CWidget;
+    cell->setJumper(fixture, RunCells::lastJumper(*frame), -1, -1);
+    frame->addCell(cell);
+}
+
+void Wattlan::ZV_ResetRun()
+{
+    const qsizetype cellsBefore = ui.m_ZV_Frame->cells().size();
+    ui.m_ZV_Frame->resetFrame();
+    ZV_AddFixture(false);
+    // Resetting a fresh one-fixture run is no modification.
+    if (cellsBefore == 1)
+        ui.m_ZV_Frame->clearModified();
+}
+
+void Wattlan::ZV_Maximize()
+{
+    FrameRun run(*ui.m_ZV_Frame, [this](bool continuePattern) { ZV_AddFixture(continuePattern); });
+    maximizeRun(run);
+}

@@ -213,48 +213,35 @@ Result calculate(const Inputs &inputs)
 
 QString describe(const LimitCheck &c, const Result &result)
 {
-    switch (c.check) {
-    case Check::DeratedLoad:
-        return text(QT_TRANSLATE_NOOP("Wattlan", "Current %1 A %2 derated load %3 A"))
-            .arg(shown(c.figure), relation(c, false), shown(c.limit));
-    case Check::SupplyFixtureCount:
-        return text(QT_TRANSLATE_NOOP("Wattlan", "Fixtures %1 %2 supply max %3"))
-            .arg(shown(c.figure), relation(c, false), shown(c.limit));
-    case Check::SupplyLength:
-        return text(QT_TRANSLATE_NOOP("Wattlan", "Electrical length %1 ft %2 supply max %3 ft"))
-            .arg(shown(c.figure), relation(c, false), shown(c.limit));
-    case Check::VoltageDrop:
-        return text(QT_TRANSLATE_NOOP("Wattlan", "Voltage drop %1 V %2 max %3 V"))
-            .arg(shown(c.figure), relation(c, false), shown(c.limit));
-    case Check::EndVoltage:
-        return text(QT_TRANSLATE_NOOP("Wattlan", "Voltage at the far end %1 V %2 min %3 V"))
-            .arg(shown(c.figure), relation(c, true), shown(c.limit));
-    case Check::VoltageDropShare:
+    // %1 the run's figure, %2 the relation, %3 the limit.
+    static const char *const comparisons[] = {
+        QT_TRANSLATE_NOOP("Wattlan", "Current %1 A %2 derated load %3 A"),
+        QT_TRANSLATE_NOOP("Wattlan", "Fixtures %1 %2 supply max %3"),
+        QT_TRANSLATE_NOOP("Wattlan", "Electrical length %1 ft %2 supply max %3 ft"),
+        QT_TRANSLATE_NOOP("Wattlan", "Voltage drop %1 V %2 max %3 V"),
+        QT_TRANSLATE_NOOP("Wattlan", "Voltage at the far end %1 V %2 min %3 V"),
+        nullptr, // the share of the voltage, below
+        QT_TRANSLATE_NOOP("Wattlan", "Power %1 W %2 max %3 W"),
+        QT_TRANSLATE_NOOP("Wattlan", "Current %1 A %2 fixture max %3 A"),
+        QT_TRANSLATE_NOOP("Wattlan", "Fixture length %1 ft %2 max %3 ft"),
+    };
+    static const char *const missingInputs[] = {
+        QT_TRANSLATE_NOOP("Wattlan", "No fixture selected"),
+        QT_TRANSLATE_NOOP("Wattlan", "No supply selected for this fixture"),
+        QT_TRANSLATE_NOOP("Wattlan", "No leader cable or gauge selected"),
+        QT_TRANSLATE_NOOP("Wattlan", "A jumper has no cable type or gauge"),
+        QT_TRANSLATE_NOOP(
+            "Wattlan", "A figure is not a finite number (a power factor or voltage of 0?)"),
+    };
+    const int index = int(c.check);
+    if (c.check >= Check::Fixture)
+        return text(missingInputs[index - int(Check::Fixture)]);
+    if (c.check == Check::VoltageDropShare)
         return text(QT_TRANSLATE_NOOP("Wattlan", "Voltage drop %1 % of %2 V %3 max %4 %"))
             .arg(shown(c.figure * 100), shown(result.voltage), relation(c, false),
                 shown(c.limit * 100));
-    case Check::Power:
-        return text(QT_TRANSLATE_NOOP("Wattlan", "Power %1 W %2 max %3 W"))
-            .arg(shown(c.figure), relation(c, false), shown(c.limit));
-    case Check::FixtureCurrent:
-        return text(QT_TRANSLATE_NOOP("Wattlan", "Current %1 A %2 fixture max %3 A"))
-            .arg(shown(c.figure), relation(c, false), shown(c.limit));
-    case Check::FixtureLength:
-        return text(QT_TRANSLATE_NOOP("Wattlan", "Fixture length %1 ft %2 max %3 ft"))
-            .arg(shown(c.figure), relation(c, false), shown(c.limit));
-    case Check::Fixture:
-        return text(QT_TRANSLATE_NOOP("Wattlan", "No fixture selected"));
-    case Check::Supply:
-        return text(QT_TRANSLATE_NOOP("Wattlan", "No supply selected for this fixture"));
-    case Check::Leader:
-        return text(QT_TRANSLATE_NOOP("Wattlan", "No leader cable or gauge selected"));
-    case Check::Jumpers:
-        return text(QT_TRANSLATE_NOOP("Wattlan", "A jumper has no cable type or gauge"));
-    case Check::FiniteFigures:
-        return text(
-            QT_TRANSLATE_NOOP("Wattlan", "A figure is not a finite number (is a power factor 0?)"));
-    }
-    return QString();
+    return text(comparisons[index])
+        .arg(shown(c.figure), relation(c, c.check == Check::EndVoltage), shown(c.limit));
 }
 
 QString fieldText(double value)
