@@ -179,9 +179,10 @@ int main(int argc, char *argv[])
     registerDatabaseBenchmarks(setup);
     registerSessionBenchmarks(setup);
 
-    // Google Benchmark's arguments: repetitions of all benchmarks shuffled
-    // together, so that both sides of a figure meet the same load; then
-    // whatever was passed in (--benchmark_filter=..., say).
+    // Google Benchmark's arguments: the repetitions of the two sides of a
+    // figure are shuffled together, so that both meet the same load; then
+    // whatever was passed in (--benchmark_filter=REGEX picks figures by the
+    // names of their benchmarks).
     std::vector<std::string> storage {argv[0], "--benchmark_enable_random_interleaving=true"};
     for (int i = 1; i < argc; ++i) {
         const std::string argument = argv[i];
@@ -195,15 +196,24 @@ int main(int argc, char *argv[])
     benchmark::Initialize(&benchmarkArgc, benchmarkArgv.data());
     if (benchmark::ReportUnrecognizedArguments(benchmarkArgc, benchmarkArgv.data()))
         return 1;
+    const QRegularExpression filter(QString::fromStdString(benchmark::GetBenchmarkFilter()));
 
+    // One figure after the other, so that what one leaves behind (a heap
+    // grown by a large catalogue, a long log) weighs on both sides of the
+    // next alike or on neither.
     FigureReporter reporter;
-    const std::string filter = benchmark::GetBenchmarkFilter();
-    if (filter.empty() || filter == "all" || filter == "."
-        || QRegularExpression(QString::fromStdString(filter)).match("memory/").hasMatch())
-        measureMemory(
-            setup.sampleCatalogue, setup.quick ? 1 : 7, reporter.medians, reporter.errors);
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    releaseSessionBenchmarks();
+    for (const Figure &figure : figures()) {
+        const QString group = figure.sides.first().section(QLatin1Char('/'), 0, 0);
+        if (!filter.match(group + QLatin1Char('/')).hasMatch())
+            continue;
+        if (group == QLatin1String("memory"))
+            measureMemory(
+                setup.sampleCatalogue, setup.quick ? 1 : 7, reporter.medians, reporter.errors);
+        else
+            benchmark::RunSpecifiedBenchmarks(&reporter, "^" + group.toStdString() + "/");
+        if (group == QLatin1String("session"))
+            releaseSessionBenchmarks();
+    }
     benchmark::Shutdown();
 
     printFigures(reporter);
