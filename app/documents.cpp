@@ -1,7 +1,167 @@
 // Document commands: New, Open, Save and Save As.
+#include "documents.h"
+
+#include "prompter.h"
 #include "wattlan.h"
 
-void Wattlan::handleSaveAsAction() { }
-void Wattlan::handleSaveAction() { }
-void Wattlan::handleOpenAction() { }
-void Wattlan::handleNewAction() { }
+#include <QCoreApplication>
+#include <QDebug>
+#include <QDir>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QSettings>
+
+namespace {
+const QString LastDirKey = QStringLiteral("lastDirPath");
+const QString Suffix = QStringLiteral(".xml");
+const QString UntitledName = QStringLiteral("Untitled.xml");
+
+struct Texts
+{
+    Q_DECLARE_TR_FUNCTIONS(Wattlan)
+};
+
+QString projectFilter()
+{
+    return Texts::tr("Project Files (*.xml);;All Files (*.* *)");
+}
+} // namespace
+
+bool confirmOverwrite(QWidget *parent, const QFileInfo &existing)
+{
+    QMessageBox box(parent);
+    box.setWindowModality(Qt::WindowModal);
+    box.setIcon(QMessageBox::Question);
+    box.setText(QLatin1Char('"') + existing.fileName()
+        + Texts::tr("\" already exists. Do you want to replace it?"));
+    box.setInformativeText(
+        Texts::tr("A file or folder with the same name already exists in the folder ")
+        + existing.absoluteDir().dirName()
+        + Texts::tr(". Replacing it will overwrite its current contents."));
+    QPushButton *replace = box.addButton(Texts::tr("Replace"), QMessageBox::AcceptRole);
+    box.setDefaultButton(box.addButton(QMessageBox::Cancel));
+    Prompter::current().exec(box);
+    return box.clickedButton() == replace;
+}
+
+QString lastDirPath()
+{
+    return QSettings().value(LastDirKey, QDir::homePath()).toString();
+}
+
+void setLastDirPath(const QString &filePath)
+{
+    QSettings().setValue(LastDirKey, QFileInfo(filePath).absolutePath());
+}
+
+void Wattlan::handleSaveAsAction()
+{
+    bool cancelled = false;
+    saveConfigurationAs(cancelled);
+}
+
+void Wattlan::handleSaveAction()
+{
+    if (m_fileName.isEmpty()) {
+        handleSaveAsAction();
+        return;
+    }
+    writeConfiguration(m_fileName);
+}
+
+void Wattlan::handleOpenAction()
+{
+    bool cancelled = false;
+    offerToSaveIfNeeded(cancelled);
+    if (cancelled)
+        return;
+    const QString fileName = Prompter::current().openFileName(
+        this, tr("Open Configuration"), lastDirPath(), projectFilter());
+    if (fileName.isEmpty())
+        return;
+    setLastDirPath(fileName);
+    readConfiguration(fileName);
+}
+
+void Wattlan::handleNewAction()
+{
+    bool cancelled = false;
+    offerToSaveIfNeeded(cancelled);
+    if (cancelled)
+        return;
+    newConfiguration();
+}
+
+void Wattlan::newConfiguration()
+{
+    ui.m_ZVFixture_Combo->setCurrentIndex(0);
+    ui.m_ZVSupply_Combo->setCurrentIndex(0);
+    ui.m_ZV_LineVoltage_Combo->setCurrentIndex(1);
+    ui.m_ZV_MaxLoad_Combo->setCurrentIndex(0);
+    ui.m_ZV_LeaderType_Combo->setCurrentIndex(0);
+    ui.m_ZV_LeaderLength_Spin->setValue(50);
+    on_m_ZV_Reset_Button_clicked(false);
+    ui.m_ZV_Frame->clearModified();
+    setCurrentFile(UntitledName);
+}
+
+void Wattlan::saveConfigurationAs(bool &cancelled)
+{
+    const QString proposed = QDir(lastDirPath()).filePath(UntitledName);
+    QString fileName;
+    for (;;) {
+        fileName = Prompter::current().saveFileName(
+            this, tr("Save Configuration"), proposed, projectFilter());
+        if (fileName.isEmpty()) {
+            cancelled = true;
+            return;
+        }
+        // The dialog asked about the name it saw; with the suffix appended
+        // the file that would be replaced is another one.
+        if (fileName.endsWith(Suffix))
+            break;
+        const QFileInfo completed(fileName + Suffix);
+        if (!completed.exists() || confirmOverwrite(this, completed))
+            break;
+    }
+    setLastDirPath(fileName);
+    writeConfiguration(fileName);
+    cancelled = false;
+}
+
+void Wattlan::offerToSaveIfNeeded(bool &cancelled)
+{
+    cancelled = false;
+    if (!ui.m_ZV_Frame->isModified())
+        return;
+
+    QMessageBox box(this);
+    box.setText(tr("Do you want to save the changes you made to the configuration '%1'?")
+                    .arg(currentFileDisplayName()));
+    box.setInformativeText(QStringLiteral("Your changes will be lost if you don't save them."));
+    box.setStandardButtons(QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel);
+    box.setDefaultButton(QMessageBox::Save);
+    box.setEscapeButton(QMessageBox::Cancel);
+    box.button(QMessageBox::Discard)->setShortcut(QKeySequence(Qt::Key_D));
+    const int result = Prompter::current().exec(box);
+
+    switch (box.standardButton(box.clickedButton())) {
+    case QMessageBox::Save:
+        // A failed write still lets the caller go on.
+        if (!m_fileName.isEmpty())
+            writeConfiguration(m_fileName);
+        else
+            saveConfigurationAs(cancelled);
+        break;
+    case QMessageBox::Discard:
+        break;
+    case QMessageBox::Cancel:
+        cancelled = true;
+        break;
+    default:
+        qDebug() << "offerToSaveIfNeeded: unknown result" << result;
+        cancelled = true;
+        break;
+    }
+}

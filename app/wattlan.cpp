@@ -11,6 +11,9 @@
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QScrollBar>
+#include <QTextCharFormat>
+#include <QTextCursor>
+#include <QTextDocument>
 
 namespace {
 Wattlan *mainWindow = nullptr;
@@ -76,12 +79,12 @@ Wattlan::Wattlan(const QDir &databaseDir, QWidget *parent, Qt::WindowFlags flags
     ui.m_TS_TotalPower_Label->setFont(bold);
 
     // Run editors: every change of a run recalculates it. The Tessan
-    // connection follows the Zelvane one.
+    // connection follows the Zelvane one, and its reset the Zelvane reset.
     connect(ui.m_ZV_Frame, &CFrame::frameChanged, this, &Wattlan::ZV_Update);
-    // (Tessan: connect m_TS_Frame's frameChanged() to TS_Update() here.)
+    connect(ui.m_TS_Frame, &CFrame::frameChanged, this, &Wattlan::TS_Update);
     ZV_ResetRun();
     ui.m_ZV_Frame->clearModified(); // the document starts with no unsaved changes
-    // (Tessan: TS_ResetRun() here, after the Zelvane reset.)
+    TS_ResetRun();
 
     ui.actionNew->setStatusTip(tr("Create a new configuration"));
     connect(ui.actionNew, &QAction::triggered, this, &Wattlan::handleNewAction);
@@ -147,7 +150,16 @@ void Wattlan::statusMessage(const QString &text)
 void Wattlan::statusMessage(const QString &text, const QColor &color)
 {
     ui.m_messageBox->setTextColor(color);
-    ui.m_messageBox->append(text);
+    // Lines are plain text: a database text that looks like markup must be
+    // shown as written, which append() would not do.
+    QTextDocument *log = ui.m_messageBox->document();
+    QTextCursor end(log);
+    end.movePosition(QTextCursor::End);
+    if (!log->isEmpty())
+        end.insertBlock();
+    QTextCharFormat format;
+    format.setForeground(color);
+    end.insertText(text, format);
     QScrollBar *bar = ui.m_messageBox->verticalScrollBar();
     bar->setValue(bar->maximum());
 }
@@ -175,7 +187,7 @@ void Wattlan::on_actionAbout_triggered(bool)
                              .arg(Version::VERSION_REVISION)
                              .arg(Version::BUILD_DATE)
                              .arg(QLatin1String(Version::BUILD_NUMBER))
-                             .arg(databaseVersion(), QLatin1String(qVersion()));
+                             .arg(databaseVersion().toHtmlEscaped(), QLatin1String(qVersion()));
     QMessageBox box(QMessageBox::Information, tr("About"), text, QMessageBox::Ok, this);
     Prompter::current().exec(box);
 }

@@ -1,6 +1,8 @@
 #pragma once
 
 #include "database.h"
+#include "projectformat.h"
+#include "tessanmodel.h"
 #include "ui_wattlan.h"
 #include "zelvanemodel.h"
 
@@ -43,6 +45,13 @@ public:
     bool databaseLoaded() const { return m_databaseLoaded; }
     // The product database, read-only after the constructor.
     const Database &database() const { return m_database; }
+
+    // The Zelvane fixture that the fixture selector lists under name (an
+    // exact match), or null. Project files name the fixtures of run cells so.
+    YmFixture *zelvaneFixtureNamed(const QString &name) const;
+    // The name under which the fixture selector lists fixture, or an empty
+    // text when it is no Zelvane fixture of the database.
+    QString zelvaneFixtureName(const YmFixture *fixture) const;
 
 public slots:
     void statusMessage(const QString &text);
@@ -109,6 +118,16 @@ private:
     QString databaseVersion() const;
     void fillFixtureCombos();
 
+    // Project file and document commands.
+    void writeConfiguration(const QString &fileName);
+    void readConfiguration(const QString &fileName);
+    ZelvaneSettings zelvaneSettings() const;
+    void applyZelvaneSettings(const ZelvaneSettings &settings);
+    void refuseToOpen(const QString &fileName, const QString &text);
+    void offerToSaveIfNeeded(bool &cancelled);
+    void saveConfigurationAs(bool &cancelled);
+    void newConfiguration();
+
     // Zelvane tab (tabs/zelvane.cpp). The model computes; these gather its
     // inputs from the form and the run editor and show its outputs.
     ZelvaneModel::Inputs ZV_Inputs() const;
@@ -128,6 +147,24 @@ private:
     void ZV_ResetRun();
     void ZV_Maximize();
 
+    // Tessan and flex string tabs (tabs/tessan.cpp, tabs/flex.cpp). Records
+    // behind the selectors are null when a selector names none.
+    TSFixture *TS_FixtureAt(int comboIndex) const;
+    TSFixture *TS_SelectedFixture() const;
+    TSPowerSupply *TS_SelectedSupply() const;
+    YmJumper *TS_SelectedLeader() const;
+    TessanModel::Inputs TS_Inputs() const;
+    void TS_AddFixture(bool continuePattern);
+    void TS_AddJumper();
+    void TS_ResetRun();
+    void TS_Maximize();
+    FlexString *Flex_StringAt(int comboIndex) const;
+    FlexString *Flex_SelectedString() const;
+    TSPowerSupply *Flex_SelectedSupply() const;
+    double Flex_Spacing() const;
+    void Flex_MaxNodes();
+    void Flex_MaxLength();
+
     Database m_database;
     Ui::WattlanClass ui;
     QString m_fileName;
@@ -135,4 +172,6 @@ private:
     // The fixture the Zelvane fixture rule last applied; decides whether a
     // new choice keeps the run.
     ZVFixture *m_ZV_PreviousFixture = nullptr;
+    // The fixture the Tessan fixture rule last applied.
+    TSFixture *m_TS_PreviousFixture = nullptr;
 };

@@ -5,6 +5,8 @@
 
 class CInternalFrame;
 class CWidget;
+class QDomElement;
+class QXmlStreamWriter;
 
 // The run editor: a scrollable, painted chain of fixture and jumper cells.
 // Fixtures stand in a left column, jumpers in a right one, and each change of
@@ -44,6 +46,18 @@ public:
 
     // The surface the cells are laid out on.
     CInternalFrame *surface() const { return m_surface; }
+
+    // Writes the run as a "CFrame" element with one "CWidget" element per cell.
+    void toXml(QXmlStreamWriter &writer) const;
+    // Replaces the run by the one in the first "CFrame" element below parent
+    // (at any depth). Reading stops at the first cell that cannot be built;
+    // message is set when there is no usable "CFrame" element.
+    void fromXml(const QDomElement &parent, QString &message);
+    // Builds cell from element and moves element on to the next "CWidget"
+    // sibling; false when the element cannot be a cell of the run, which
+    // then stays the caller's to delete. A null element gives no cell.
+    static bool readNextCell(
+        QDomElement &element, CWidget *&cell, int fixtureCount, int jumperCount);
 
 signals:
     void frameChanged();

@@ -8,6 +8,9 @@
 #include <QLabel>
 #include <QSpinBox>
 
+#include <memory>
+#include <utility>
+
 CWidget::CWidget() = default;
 
 CWidget::~CWidget()
@@ -56,19 +59,26 @@ void CWidget::setJumper(YmFixture *fixture, JWidget *copyFrom, int jumperIndex, 
 {
     m_item = fixture;
     m_itemType = ItemJumper;
-    deleteWidget();
+    // Held until the copy is made: copyFrom may be this cell's own selector.
+    std::unique_ptr<QWidget> replaced(std::exchange(m_widget, nullptr));
 
     auto *jumper = new JWidget(fixture);
     // Copied before the connections are made, so that copying signals nothing.
     if (copyFrom) {
-        selectExistingRow(jumper->jumperCombo(), copyFrom->jumperCombo()->currentIndex());
+        const int copiedRow = copyFrom->jumperCombo()->currentIndex();
+        selectExistingRow(jumper->jumperCombo(), copiedRow);
         jumper->refreshGauges();
-        const YmJumper *type = jumper->selectedJumper();
+        // Gauge and length belong to the copied type: a row the new selector
+        // lacks leaves it at its own default, with that type's own choices.
+        const YmJumper *type = jumper->jumperCombo()->currentIndex() == copiedRow
+            ? jumper->selectedJumper()
+            : nullptr;
         if (type && type->IsCustom) {
             selectExistingRow(jumper->gaugeCombo(), copyFrom->gaugeCombo()->currentIndex());
             jumper->lengthSpin()->setValue(copyFrom->lengthSpin()->value());
         }
     }
+    replaced.reset();
     m_widget = jumper;
 
     connect(jumper->jumperCombo(), &QComboBox::currentIndexChanged, this, &CWidget::jumperChange);

@@ -1,57 +1,101 @@
 #include "tessanmodel.h"
 
+#include "runwalk.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace TessanModel {
+
 namespace {
-// Cells up to and including the last counted fixture; jumpers left dangling
-// beyond it carry nothing. A run without fixtures counts every cell.
-qsizetype countedCells(const QList<TessanCell> &cells, int fixtureCount)
+
+bool isFixture(const Cell &cell)
 {
-    int fixtures = 0;
-    for (qsizetype i = 0; i < cells.size(); ++i) {
-        if (cells.at(i).kind == TessanCell::Fixture && ++fixtures == fixtureCount)
-            return i + 1;
-    }
-    return cells.size();
+    return cell.kind == Cell::Fixture;
 }
+
+bool allJumpersResolved(const QList<Cell> &cells)
+{
+    return std::all_of(cells.cbegin(), cells.cend(),
+        [](const Cell &cell) { return cell.kind != Cell::Jumper || cell.jumperResolved; });
+}
+
+bool allFinite(const Result &result)
+{
+    const Totals &t = result.totals;
+    for (double figure : {t.length, t.current, t.voltageDrop, result.power})
+        if (!std::isfinite(figure))
+            return false;
+    return true;
+}
+
+// Written as "within the limits" so that a figure that is no number fails.
+bool withinLimits(const Inputs &inputs, const Result &result)
+{
+    if (!inputs.fixture || !inputs.supply || !inputs.leader || !allJumpersResolved(inputs.cells)
+        || !allFinite(result))
+        return false;
+    bool valid = true;
+    if (inputs.supply->maxPortPower != 0)
+        valid = valid && result.power <= inputs.supply->maxPortPower;
+    const SelectedFixture &f = *inputs.fixture;
+    if (f.minVoltage != 0)
+        valid = valid && f.voltage - result.totals.voltageDrop >= f.minVoltage;
+    return valid;
+}
+
 } // namespace
 
-void TS_SumRun(const TessanRunInput &input, double &length, double &current, double &voltageDrop)
+Cell Cell::fixture(double length, double resistance, double current)
 {
-    for (qsizetype i = countedCells(input.cells, input.fixtureCount) - 1; i >= 0; --i) {
-        const TessanCell &cell = input.cells.at(i);
-        length += cell.length;
-        if (cell.kind == TessanCell::Fixture)
-            current += cell.current;
-        voltageDrop += current * cell.resistance;
-    }
-    TS_SumLeader(input, length, current, voltageDrop);
+    return Cell {Fixture, length, resistance, current, true};
 }
 
-void TS_SumLeader(const TessanRunInput &input, double &length, double current, double &voltageDrop)
+Cell Cell::jumper(double length, double resistance)
 {
-    length += input.leaderLength;
-    voltageDrop += input.leaderResistancePerFoot * input.leaderLength * current;
+    return Cell {Jumper, length, resistance, 0, true};
 }
 
-TessanRunResult calculateTessanRun(const TessanRunInput &input)
+Cell Cell::unresolvedJumper()
 {
-    TessanRunResult result;
-    TS_SumRun(input, result.length, result.current, result.voltageDrop);
-    result.power = result.current * input.fixtureVoltage;
+    return Cell {Jumper, 0, 0, 0, false};
+}
 
-    // Written as "within the limit" so that a figure that is no number fails.
-    result.valid = true;
-    if (input.maxPortPower != 0)
-        result.valid = result.valid && result.power <= input.maxPortPower;
-    if (input.minVoltage != 0)
-        result.valid
-            = result.valid && input.fixtureVoltage - result.voltageDrop >= input.minVoltage;
+void TS_SumRun(const Inputs &inputs, int fixtureCount, Totals &totals)
+{
+    RunWalk::visitCountedFromFarEnd(inputs.cells, fixtureCount, isFixture, [&](const Cell &cell) {
+        totals.length += cell.length;
+        if (isFixture(cell))
+            totals.current += cell.current;
+        totals.voltageDrop += totals.current * cell.resistance;
+    });
+    if (inputs.leader)
+        TS_SumLeader(*inputs.leader, totals);
+}
+
+void TS_SumLeader(const Leader &leader, Totals &totals)
+{
+    totals.length += leader.length;
+    totals.voltageDrop += leader.resistancePerFoot * leader.length * totals.current;
+}
+
+Result calculate(const Inputs &inputs)
+{
+    Result result;
+    result.fixtureCount = int(std::count_if(inputs.cells.cbegin(), inputs.cells.cend(), isFixture));
+    TS_SumRun(inputs, result.fixtureCount, result.totals);
+    if (inputs.fixture)
+        result.power = result.totals.current * inputs.fixture->voltage;
+    result.valid = withinLimits(inputs, result);
     return result;
 }
 
-QString tessanLogLine(const TessanRunResult &result)
+QString logLine(const Result &result)
 {
+    const Totals &t = result.totals;
     return QStringLiteral("Length = %1 Current = %2 VDrop = %3")
-        .arg(result.length, 0, 'g', 6)
-        .arg(result.current, 0, 'g', 6)
-        .arg(result.voltageDrop, 0, 'g', 6);
+        .arg(QString::number(t.length, 'g', 6), QString::number(t.current, 'g', 6),
+            QString::number(t.voltageDrop, 'g', 6));
 }
+
+} // namespace TessanModel

@@ -214,6 +214,13 @@ private slots:
         cell.setJumper(record.get(), previous.jumperWidget(), 0, -1);
         QCOMPARE(cell.jumperWidget()->jumperCombo()->currentIndex(), 0);
         QVERIFY(changes.count() >= 1);
+
+        // A cell rebuilt from its own selector keeps its choices.
+        QPointer<JWidget> own = previous.jumperWidget();
+        previous.setJumper(record.get(), own, -1, -1);
+        QVERIFY(own.isNull());
+        QCOMPARE(previous.jumperWidget()->jumperCombo()->currentIndex(), templateRow);
+        QCOMPARE(previous.jumperWidget()->lengthSpin()->value(), expectedLength);
     }
 
     void copyingARowTheFixtureLacksKeepsItsDefault()
@@ -228,6 +235,24 @@ private slots:
         CWidget cell;
         cell.setJumper(small.get(), &previous, -1, -1);
         QCOMPARE(cell.jumperWidget()->jumperCombo()->currentIndex(), 1);
+
+        // The default kept is custom: it keeps its own gauge and length too,
+        // not those of the type that could not be copied.
+        auto custom = fixture(QStringLiteral("CU"),
+            {customJumper(QStringLiteral("Custom"),
+                {{QStringLiteral("18"), 0.9}, {QStringLiteral("16"), 0.6}}, 1)});
+        JWidget wide(large.get());
+        wide.jumperCombo()->setCurrentIndex(1);
+        wide.refreshGauges();
+        wide.gaugeCombo()->setCurrentIndex(0);
+        wide.lengthSpin()->setValue(7);
+        // Row 1 names nothing in a list of one.
+        CWidget narrow;
+        narrow.setJumper(custom.get(), &wide, -1, -1);
+        JWidget *kept = narrow.jumperWidget();
+        QCOMPARE(kept->jumperCombo()->currentIndex(), 0);
+        QCOMPARE(kept->gaugeCombo()->currentIndex(), 1);
+        QCOMPARE(kept->lengthSpin()->value(), 1);
     }
 };
 

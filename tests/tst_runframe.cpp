@@ -144,6 +144,20 @@ private slots:
         QCOMPARE(frame.surface()->size(), QSize(0, 0));
     }
 
+    void cellsOnAHiddenPageTakeTheirNaturalSize()
+    {
+        // Pages taken out of the tab widget, and a window still being built,
+        // lay their runs out before anything is shown.
+        QWidget hiddenPage;
+        auto *frame = new CFrame(&hiddenPage);
+        addCells(*frame, "FJF");
+        const QWidget *first = frame->cells().first()->widget();
+        QCOMPARE(first->size(), first->sizeHint());
+        QCOMPARE(frame->cells().at(1)->widget()->y(),
+            first->y() + first->height() / 2 + CFrame::CellGap);
+        QVERIFY(frame->surface()->height() < 200);
+    }
+
     void lastCellIsRevealed()
     {
         CFrame frame;

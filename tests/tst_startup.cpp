@@ -161,6 +161,31 @@ private slots:
             QCOMPARE(window.findChild<QComboBox *>(name)->count(), 0);
     }
 
+    // A version text that looks like markup is shown as written, in the log
+    // and in the about box.
+    void versionTextIsShownAsWritten()
+    {
+        QTemporaryDir dir;
+        for (const QString &name : sampleFiles) {
+            QFile out(dir.filePath(name));
+            QVERIFY(out.open(QIODevice::WriteOnly));
+            out.write("<r><DBVersion>&lt;b&gt;7&lt;/b&gt; &amp; up</DBVersion></r>");
+        }
+        CapturingPrompter prompter;
+        Wattlan window {QDir(dir.path())};
+        QVERIFY(window.databaseLoaded());
+        QCOMPARE(prompter.texts(), QStringList());
+        const QStringList log
+            = window.findChild<QTextEdit *>("m_messageBox")->toPlainText().split('\n');
+        QVERIFY(log.size() >= 2);
+        QCOMPARE(log[1], QStringLiteral("Database version <b>7</b> & up"));
+
+        CapturingPrompter about;
+        window.findChild<QAction *>("actionAbout")->trigger();
+        QVERIFY(about.texts().first().contains(
+            "<p>Database version &lt;b&gt;7&lt;/b&gt; &amp; up</p>"));
+    }
+
     void processExitStatus_data()
     {
         QTest::addColumn<int>("files");

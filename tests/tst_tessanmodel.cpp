@@ -1,28 +1,36 @@
 #include "tessanmodel.h"
 #include "testsupport.h"
 
-#include <cmath>
 #include <limits>
 
+using namespace TessanModel;
+
 namespace {
-TessanCell fixture(double current, double resistance, double length = 2)
+Cell fixture(double current, double resistance)
 {
-    return TessanCell {TessanCell::Fixture, length, resistance, current};
+    return Cell::fixture(2, resistance, current);
 }
 
-TessanCell jumper(double resistance, double length = 1)
+Cell jumper(double resistance, double length = 1)
 {
-    return TessanCell {TessanCell::Jumper, length, resistance, 0};
+    return Cell::jumper(length, resistance);
+}
+
+// A 24 V run with a port of any power, no voltage limit and a bare leader.
+Inputs inputsFor(const QList<Cell> &cells)
+{
+    Inputs inputs;
+    inputs.fixture = SelectedFixture {24, 0};
+    inputs.supply = SupplyLimits {0};
+    inputs.leader = Leader {0, 0};
+    inputs.cells = cells;
+    return inputs;
 }
 
 // Two fixtures whose figures are exact in binary: 0.75 A, 18 W, a drop of 1 V.
-TessanRunInput exactRun()
+Inputs exactRun()
 {
-    TessanRunInput input;
-    input.cells = {fixture(0.5, 1), fixture(0.25, 1)};
-    input.fixtureCount = 2;
-    input.fixtureVoltage = 24;
-    return input;
+    return inputsFor({fixture(0.5, 1), fixture(0.25, 1)});
 }
 } // namespace
 
@@ -33,64 +41,50 @@ class TestTessanModel : public QObject
 private slots:
     void dropCarriesTheCurrentBeyondEachSegment_data()
     {
-        QTest::addColumn<QList<TessanCell>>("cells");
+        QTest::addColumn<QList<Cell>>("cells");
         QTest::addColumn<double>("length");
         QTest::addColumn<double>("drop");
+        // Three fixtures of 0.35 A, a leader of 0.02 ohm per foot and 10 ft.
         const double r = 0.02, l = 10;
         QTest::newRow("three fixtures, bare jumpers")
-            << QList<TessanCell> {fixture(0.35, 0.1), jumper(0), fixture(0.35, 0.2), jumper(0),
+            << QList<Cell> {fixture(0.35, 0.1), jumper(0), fixture(0.35, 0.2), jumper(0),
                    fixture(0.35, 0.3)}
             << 2 + 1 + 2 + 1 + 2 + l << 1.05 * 0.1 + 0.70 * 0.2 + 0.35 * 0.3 + r * l * 1.05;
         QTest::newRow("a jumper carries what lies beyond it")
-            << QList<TessanCell> {fixture(0.35, 0.1), jumper(0.05), fixture(0.35, 0.2),
+            << QList<Cell> {fixture(0.35, 0.1), jumper(0.05), fixture(0.35, 0.2),
                    fixture(0.35, 0.3)}
             << 2 + 1 + 2 + 2 + l
             << 1.05 * 0.1 + 0.70 * 0.05 + 0.70 * 0.2 + 0.35 * 0.3 + r * l * 1.05;
-        QTest::newRow("jumpers after the last fixture are not counted") << QList<TessanCell> {
-            fixture(0.35, 0.1), fixture(0.35, 0.2), jumper(5, 7),
-            jumper(5, 7)} << 2 + 2 + l << 0.70 * 0.1 + 0.35 * 0.2 + r * l * 0.70;
+        QTest::newRow("jumpers after the last fixture are not counted")
+            << QList<Cell> {fixture(0.35, 0.1), fixture(0.35, 0.2), jumper(5, 7), jumper(5, 7)}
+            << 2 + 2 + l << 0.70 * 0.1 + 0.35 * 0.2 + r * l * 0.70;
+        QTest::newRow("a run without fixtures counts every cell")
+            << QList<Cell> {jumper(0.5, 3), jumper(0.5, 4)} << 3 + 4 + l << 0.0;
     }
 
     void dropCarriesTheCurrentBeyondEachSegment()
     {
-        QFETCH(QList<TessanCell>, cells);
+        QFETCH(QList<Cell>, cells);
         QFETCH(double, length);
         QFETCH(double, drop);
-        TessanRunInput input;
-        input.cells = cells;
-        for (const TessanCell &cell : cells)
-            input.fixtureCount += cell.kind == TessanCell::Fixture;
-        input.leaderLength = 10;
-        input.leaderResistancePerFoot = 0.02;
-        input.fixtureVoltage = 24;
-        const TessanRunResult result = calculateTessanRun(input);
-        QCOMPARE(result.length, length);
-        QVERIFY(qAbs(result.voltageDrop - drop) < 1e-12);
-        QCOMPARE(result.power, result.current * 24);
+        Inputs inputs = inputsFor(cells);
+        inputs.leader = Leader {10, 0.02};
+        const Result result = calculate(inputs);
+        QCOMPARE(result.totals.length, length);
+        QVERIFY2(qAbs(result.totals.voltageDrop - drop) < 1e-12,
+            qPrintable(QString::number(result.totals.voltageDrop, 'g', 17)));
+        QCOMPARE(result.power, result.totals.current * 24);
     }
 
     void threeFixturesDrawTheirSummedCurrent()
     {
-        TessanRunInput input;
-        input.cells = {fixture(0.35, 0), fixture(0.35, 0), fixture(0.35, 0)};
-        input.fixtureCount = 3;
-        input.fixtureVoltage = 24;
-        const TessanRunResult result = calculateTessanRun(input);
-        QVERIFY(qAbs(result.current - 1.05) < 1e-12);
+        const Result result = calculate(
+            inputsFor({fixture(0.35, 0), jumper(0), fixture(0.35, 0), fixture(0.35, 0)}));
+        QCOMPARE(result.fixtureCount, 3);
+        QVERIFY(qAbs(result.totals.current - 1.05) < 1e-12);
         QVERIFY(qAbs(result.power - 25.2) < 1e-12);
-        QCOMPARE(result.voltageDrop, 0.0);
+        QCOMPARE(result.totals.voltageDrop, 0.0);
         QVERIFY(result.valid);
-    }
-
-    void runWithoutFixturesCountsEveryCell()
-    {
-        TessanRunInput input;
-        input.cells = {jumper(0.5, 3), jumper(0.5, 4)};
-        input.leaderLength = 5;
-        const TessanRunResult result = calculateTessanRun(input);
-        QCOMPARE(result.length, 12.0);
-        QCOMPARE(result.current, 0.0);
-        QCOMPARE(result.voltageDrop, 0.0);
     }
 
     void limitsAdmitEqualityAndZeroMeansNone_data()
@@ -113,44 +107,59 @@ private slots:
         QFETCH(double, maxPortPower);
         QFETCH(double, minVoltage);
         QFETCH(bool, valid);
-        TessanRunInput input = exactRun();
-        input.maxPortPower = maxPortPower;
-        input.minVoltage = minVoltage;
-        const TessanRunResult result = calculateTessanRun(input);
+        Inputs inputs = exactRun();
+        inputs.supply->maxPortPower = maxPortPower;
+        inputs.fixture->minVoltage = minVoltage;
+        const Result result = calculate(inputs);
         QCOMPARE(result.power, 18.0);
-        QCOMPARE(result.voltageDrop, 1.0);
+        QCOMPARE(result.totals.voltageDrop, 1.0);
         QCOMPARE(result.valid, valid);
     }
 
-    void minVoltageZeroIgnoresAnyDrop()
+    void whatCannotBeResolvedMakesTheRunInvalid_data()
     {
-        TessanRunInput input = exactRun();
-        input.cells = {fixture(0.5, 100), fixture(0.25, 100)};
-        const TessanRunResult result = calculateTessanRun(input);
-        QVERIFY(result.voltageDrop > input.fixtureVoltage);
-        QVERIFY(result.valid);
+        QTest::addColumn<int>("missing");
+        QTest::newRow("fixture") << 0;
+        QTest::newRow("supply") << 1;
+        QTest::newRow("leader") << 2;
+        QTest::newRow("jumper") << 3;
+        QTest::newRow("a resistance that is no number") << 4;
+        QTest::newRow("an infinite current") << 5;
     }
 
-    void figureThatIsNoNumberFailsTheLimits()
+    void whatCannotBeResolvedMakesTheRunInvalid()
     {
-        TessanRunInput input = exactRun();
-        input.cells.first().resistance = std::numeric_limits<double>::quiet_NaN();
-        input.minVoltage = 1;
-        QVERIFY(!calculateTessanRun(input).valid);
-        input = exactRun();
-        input.cells.first().current = std::numeric_limits<double>::quiet_NaN();
-        input.maxPortPower = 100;
-        QVERIFY(!calculateTessanRun(input).valid);
+        QFETCH(int, missing);
+        Inputs inputs = exactRun();
+        QVERIFY(calculate(inputs).valid);
+        switch (missing) {
+        case 0:
+            inputs.fixture.reset();
+            break;
+        case 1:
+            inputs.supply.reset();
+            break;
+        case 2:
+            inputs.leader.reset();
+            break;
+        case 3:
+            inputs.cells.insert(1, Cell::unresolvedJumper());
+            break;
+        case 4:
+            inputs.cells[0].resistance = std::numeric_limits<double>::quiet_NaN();
+            break;
+        case 5:
+            inputs.cells[1].current = std::numeric_limits<double>::infinity();
+            break;
+        }
+        QVERIFY(!calculate(inputs).valid);
     }
 
     void logLineShowsSixSignificantDigits()
     {
-        TessanRunResult result;
-        result.length = 12;
-        result.current = 1.0 / 3;
-        result.voltageDrop = 0.5;
-        QCOMPARE(
-            tessanLogLine(result), QStringLiteral("Length = 12 Current = 0.333333 VDrop = 0.5"));
+        Result result;
+        result.totals = Totals {12, 1.0 / 3, 0.5};
+        QCOMPARE(logLine(result), QStringLiteral("Length = 12 Current = 0.333333 VDrop = 0.5"));
     }
 };
 

@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QDialog>
 #include <QPushButton>
+#include <QTimer>
 
 int CapturingPrompter::exec(QMessageBox &box)
 {
@@ -10,6 +11,7 @@ int CapturingPrompter::exec(QMessageBox &box)
     captured.icon = box.icon();
     captured.caption = box.windowTitle();
     captured.text = box.text();
+    captured.informativeText = box.informativeText();
     for (QAbstractButton *button : box.buttons())
         captured.buttons << button->text();
     boxes << captured;
@@ -54,4 +56,14 @@ QStringList CapturingPrompter::texts() const
     for (const CapturedBox &box : boxes)
         result << box.text;
     return result;
+}
+
+std::function<int(QMessageBox &)> CapturingPrompter::pressing(Qt::Key key)
+{
+    return [key](QMessageBox &box) {
+        QTimer::singleShot(0, &box, [&box, key] { QTest::keyClick(&box, key); });
+        // Only a safety net against a hang; a test never depends on it.
+        QTimer::singleShot(30000, &box, [&box] { box.done(-1); });
+        return box.exec();
+    };
 }

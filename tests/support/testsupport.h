@@ -19,6 +19,7 @@ struct CapturedBox
     QMessageBox::Icon icon = QMessageBox::NoIcon;
     QString caption;
     QString text;
+    QString informativeText;
     QStringList buttons;
 };
 
@@ -37,6 +38,11 @@ public:
         const QString &filter) override;
     QString saveFileName(QWidget *parent, const QString &caption, const QString &dir,
         const QString &filter) override;
+
+    // A message responder that runs the box modally, as the application
+    // would, and presses key on it once it shows. A box that the key does
+    // not close is closed after a while with the result -1.
+    static std::function<int(QMessageBox &)> pressing(Qt::Key key);
 
     // The texts of the boxes shown so far, in order.
     QStringList texts() const;

@@ -1,0 +1,164 @@
+// The project file of the main window: the Zelvane tab's settings and run.
+#include "cframe.h"
+#include "filesave.h"
+#include "prompter.h"
+#include "wattlan.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QDomDocument>
+#include <QFileInfo>
+#include <QStatusBar>
+#include <QXmlStreamWriter>
+
+namespace {
+// Shows the wait cursor for its lifetime.
+class WaitCursor
+{
+public:
+    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
+    WaitCursor(const WaitCursor &) = delete;
+    WaitCursor &operator=(const WaitCursor &) = delete;
+};
+
+// Makes directory the working directory for its lifetime.
+class WorkingDirectory
+{
+public:
+    explicit WorkingDirectory(const QString &directory) : m_previous(QDir::currentPath())
+    {
+        QDir::setCurrent(directory);
+    }
+    ~WorkingDirectory() { QDir::setCurrent(m_previous); }
+    WorkingDirectory(const WorkingDirectory &) = delete;
+    WorkingDirectory &operator=(const WorkingDirectory &) = delete;
+
+private:
+    const QString m_previous;
+};
+
+// Makes the entry with exactly this text current, or none when there is none.
+void selectText(QComboBox *combo, const QString &text)
+{
+    combo->setCurrentIndex(combo->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive));
+}
+} // namespace
+
+YmFixture *Wattlan::zelvaneFixtureNamed(const QString &name) const
+{
+    const int row = ui.m_ZVFixture_Combo->findText(name, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    // Row i of the selector lists record i of the database's list.
+    return row >= 0 ? m_database.m_zvFixtures.value(row) : nullptr;
+}
+
+QString Wattlan::zelvaneFixtureName(const YmFixture *fixture) const
+{
+    const QList<ZVFixture *> &fixtures = m_database.m_zvFixtures;
+    for (int position = 0; position < fixtures.size(); ++position)
+        if (fixtures.at(position) == fixture)
+            return ui.m_ZVFixture_Combo->itemText(position); // empty past the last row
+    return QString();
+}
+
+ZelvaneSettings Wattlan::zelvaneSettings() const
+{
+    ZelvaneSettings settings;
+    settings.fixtureName = ui.m_ZVFixture_Combo->currentText();
+    settings.supplyName = ui.m_ZVSupply_Combo->currentText();
+    settings.lineVoltage = ui.m_ZV_LineVoltage_Combo->currentText();
+    settings.customLineVoltage = ui.m_ZV_LineVoltage_Spin->value();
+    settings.maxCircuitLoad = ui.m_ZV_MaxLoad_Combo->currentText();
+    settings.customMaxCircuitLoad = ui.m_ZV_MaxLoad_Spin->value();
+    settings.leaderType = ui.m_ZV_LeaderType_Combo->currentText();
+    settings.customLeaderGauge = ui.m_ZV_LeaderSize_Combo->currentText();
+    settings.leaderLength = ui.m_ZV_LeaderLength_Spin->value();
+    return settings;
+}
+
+void Wattlan::applyZelvaneSettings(const ZelvaneSettings &settings)
+{
+    // Each change runs its slot at once: the fixture goes first, so that
+    // its supplies and leaders are listed before they are looked up.
+    selectText(ui.m_ZVFixture_Combo, settings.fixtureName);
+    if (!settings.supplyName.isEmpty())
+        selectText(ui.m_ZVSupply_Combo, settings.supplyName);
+    selectText(ui.m_ZV_LineVoltage_Combo, settings.lineVoltage);
+    if (settings.lineVoltage == ProjectFormat::otherText())
+        ui.m_ZV_LineVoltage_Spin->setValue(settings.customLineVoltage);
+    selectText(ui.m_ZV_MaxLoad_Combo, settings.maxCircuitLoad);
+    if (settings.maxCircuitLoad == ProjectFormat::otherText())
+        ui.m_ZV_MaxLoad_Spin->setValue(settings.customMaxCircuitLoad);
+    selectText(ui.m_ZV_LeaderType_Combo, settings.leaderType);
+    if (settings.leaderType == ProjectFormat::customLeaderText())
+        selectText(ui.m_ZV_LeaderSize_Combo, settings.customLeaderGauge);
+    ui.m_ZV_LeaderLength_Spin->setValue(settings.leaderLength);
+}
+
+void Wattlan::writeConfiguration(const QString &fileName)
+{
+    const QString target
+        = fileName.endsWith(QLatin1String(".xml")) ? fileName : fileName + QLatin1String(".xml");
+    SaveOutcome outcome;
+    {
+        const WaitCursor busy;
+        // Resolved before the working directory changes.
+        const QFileInfo targetInfo(target);
+        const WorkingDirectory inFileDirectory(QFileInfo(fileName).absolutePath());
+        const QByteArray bytes = ProjectFormat::serialise(
+            zelvaneSettings(), [this](QXmlStreamWriter &writer) { ui.m_ZV_Frame->toXml(writer); });
+        outcome = replaceFileContents(targetInfo.absoluteFilePath(), bytes);
+    }
+    // Reported with the normal cursor, the working directory restored.
+    if (outcome.stage != SaveStage::Saved) {
+        const QString text = outcome.stage == SaveStage::NotOpened
+            ? tr("Cannot open file %1:\n%2.")
+            : tr("Cannot write file %1:\n%2.");
+        Prompter::warning(this, tr("Save Error"), text.arg(target, outcome.errorText));
+        if (ui.statusBar)
+            ui.statusBar->showMessage(tr("Failed to save configuration: %1").arg(target));
+        return;
+    }
+    statusMessage(tr("Configuration saved"));
+    setCurrentFile(fileName);
+}
+
+void Wattlan::refuseToOpen(const QString &fileName, const QString &text)
+{
+    Prompter::warning(this, tr("Open Error"), text);
+    if (ui.statusBar)
+        ui.statusBar->showMessage(tr("Failed to open configuration %1").arg(fileName));
+}
+
+void Wattlan::readConfiguration(const QString &fileName)
+{
+    QDomDocument document;
+    QString reason;
+    ProjectFormat::LoadResult result;
+    {
+        const WaitCursor busy;
+        result = ProjectFormat::load(fileName, document, &reason);
+    }
+    // Anything but a configuration leaves the window and the current file
+    // as they were, so that a later Save cannot overwrite a foreign file.
+    switch (result) {
+    case ProjectFormat::LoadResult::Unreadable:
+        refuseToOpen(fileName, tr("Cannot read file %1:\n%2.").arg(fileName, reason));
+        return;
+    case ProjectFormat::LoadResult::NotConfiguration:
+        refuseToOpen(fileName, tr("%1 is not a Wattlan configuration.\n%2").arg(fileName, reason));
+        return;
+    case ProjectFormat::LoadResult::Loaded:
+        break;
+    }
+
+    {
+        const WaitCursor busy;
+        const QDomElement root = document.documentElement();
+        applyZelvaneSettings(ProjectFormat::settingsFrom(root));
+        // Last: the run refers to the fixture and its lists set above.
+        QString message;
+        ui.m_ZV_Frame->fromXml(root, message);
+    }
+    setCurrentFile(fileName);
+}
