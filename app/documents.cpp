@@ -101,7 +101,7 @@ void Wattlan::newConfiguration()
     ui.m_ZV_MaxLoad_Combo->setCurrentIndex(0);
     ui.m_ZV_LeaderType_Combo->setCurrentIndex(0);
     ui.m_ZV_LeaderLength_Spin->setValue(50);
-    on_m_ZV_Reset_Button_clicked(false);
+    ZV_ResetRun();
     ui.m_ZV_Frame->clearModified();
     setCurrentFile(UntitledName);
 }

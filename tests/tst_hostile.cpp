@@ -3,6 +3,7 @@
 // to its reader, which must report what it refused in a clear message, keep
 // what the rules keep and nothing else, within bounded time and memory.
 #include "database.h"
+#include "projecttesting.h"
 #include "testsupport.h"
 #include "updatefile.h"
 
@@ -205,6 +206,53 @@ private:
     }
 };
 
+// What opening a project file left in a fresh main window on the sample
+// catalogue: every box shown and the status line (the file's path written as
+// FILE), the Zelvane settings, the run and the window's current file.
+QStringList projectOutcome(const QByteArray &bytes)
+{
+    using namespace ProjectTesting;
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("hostile.xml"));
+    if (!writeFile(path, bytes))
+        qFatal("cannot write %s", qPrintable(path));
+    CapturingPrompter prompter;
+    Wattlan window;
+    offerDocumentActions(window);
+    prompter.fileNames = QStringList {path};
+    trigger(window, "actionOpen");
+
+    QStringList outcome;
+    for (const CapturedBox &box : prompter.boxes)
+        outcome << QStringLiteral("box %1: %2")
+                       .arg(box.caption,
+                           shown(QString(box.text).replace(path, QLatin1String("FILE")), 300));
+    if (!statusText(window).isEmpty())
+        outcome << QStringLiteral("status: ")
+                + QString(statusText(window)).replace(path, QLatin1String("FILE"));
+    QStringList settings;
+    for (const char *name : {"m_ZVFixture_Combo", "m_ZVSupply_Combo", "m_ZV_LineVoltage_Combo",
+             "m_ZV_MaxLoad_Combo", "m_ZV_LeaderType_Combo", "m_ZV_LeaderSize_Combo"}) {
+        const auto *combo = child<QComboBox>(window, name);
+        settings << (combo->currentIndex() < 0 ? QStringLiteral("(none)")
+                                               : shown(combo->currentText()));
+    }
+    for (const char *name :
+        {"m_ZV_LineVoltage_Spin", "m_ZV_MaxLoad_Spin", "m_ZV_LeaderLength_Spin"})
+        settings << QString::number(child<QSpinBox>(window, name)->value());
+    outcome << QStringLiteral("settings: ") + settings.join(QLatin1String(" | "));
+    const CFrame *frame = run(window);
+    QString cells = describe(frame);
+    if (cells.size() > 120)
+        cells = cells.left(60)
+            + QStringLiteral("... %1 fixtures, %2 jumpers")
+                  .arg(frame->fixtureCount())
+                  .arg(frame->jumperCount());
+    outcome << QStringLiteral("run: ") + cells;
+    outcome << QStringLiteral("current file: ") + window.currentFileDisplayName();
+    return outcome;
+}
+
 QStringList updateOutcome(const QByteArray &bytes)
 {
     const auto file = parseUpdateFile(bytes);
@@ -261,6 +309,12 @@ private slots:
     void databaseFiles()
     {
         checkBounded([](const QByteArray &bytes) { return HostileDatabase(bytes).outcome(); });
+    }
+
+    void projectFiles_data();
+    void projectFiles()
+    {
+        checkBounded([](const QByteArray &bytes) { return projectOutcome(bytes); });
     }
 
     void updateFiles_data();
@@ -357,8 +411,8 @@ void TestHostile::databaseFiles_data()
             "warning: Error parsing \"Resistance\" field for nan wire",
             "warning: Error in database file:\nJumper/Leader element with no Name", "version: 1.0",
             "TS fixtures: TS cables",
-            "cables of TS cables: leaders Empty wires (wires: ), Wire faults (wires: Good), Nested "
-            "leader; jumpers J"});
+            QStringLiteral("cables of TS cables: leaders Empty wires (wires: ), ")
+                + "Wire faults (wires: Good), Nested leader; jumpers J"});
 
     const QByteArray head = "<Database><DBVersion>1.0</DBVersion>";
     madeRow("binary after a start tag", head + noise(64 * 1024, 1),
@@ -421,6 +475,117 @@ void TestHostile::databaseFiles_data()
             {"not loaded",
                 "warning: Error parsing database file FILE:\nEntity expands to more characters "
                 "than the entity expansion limit.\nLine 1 Column 65660"});
+    }
+}
+
+void TestHostile::projectFiles_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QStringList>("outcome");
+
+    // A cell that names no fixture of the catalogue, or has no kind of its own,
+    // ends the run after the cells before it.
+    fileRow("project/unknown-fixture-mid-run.xml",
+        {"settings: Vessik Cove 4 ft | Quellor PD-150 | 120 | 20 | (none) | (none) | 120 | 15 | 10",
+            "run: 1: VC4", "current file: hostile.xml"});
+    fileRow("project/cell-kinds.xml",
+        {"settings: Vessik Cove 4 ft | Quellor PD-150 | 120 | 20 | (none) | (none) | 120 | 15 | 10",
+            "run: 1: VC4 2: VC4 J0/-1/1", "current file: hostile.xml"});
+    fileRow("project/jumper-figures-out-of-range.xml",
+        {"settings: Vessik Cove 4 ft | Quellor PD-150 | 120 | 20 | (none) | (none) | 120 | 15 | 10",
+            "run: 1: VC4 J0/-1/100 2: VC4 J0/-1/1 3: VC4 J2/1/1 4: VC4",
+            "current file: hostile.xml"});
+    // A number that does not read as a 32-bit integer reads as 0 (never wraps
+    // around), and the spin box clamps it to its range.
+    fileRow("project/numbers-overflowing.xml",
+        {"settings: Vessik Cove 4 ft | Quellor PD-150 | Other | Other | (none) | (none) | 100 | 1 "
+         "| 1",
+            "run: ", "current file: hostile.xml"});
+    fileRow("project/nan-and-infinity.xml",
+        {"settings: Vessik Cove 4 ft | Quellor PD-150 | Other | Other | (none) | (none) | 100 | 1 "
+         "| 1",
+            "run: 1: VC4 J2/0/1", "current file: hostile.xml"});
+    fileRow("project/other-in-another-case.xml",
+        {"settings: Vessik Cove 4 ft | Quellor PD-150 | (none) | (none) | (none) | (none) | 120 | "
+         "15 | 10",
+            "run: ", "current file: hostile.xml"});
+    // The first run element in document order counts, at any depth.
+    fileRow("project/run-elsewhere-and-twice.xml",
+        {"settings: Vessik Cove 2 ft | Quellor PD-150 | 208 | 15 | (none) | (none) | 120 | 15 | 20",
+            "run: 1: VC2", "current file: hostile.xml"});
+    fileRow("project/namespaced-root.xml",
+        {"settings: Vessik Cove 2 ft | Quellor PD-150 | 208 | (none) | (none) | (none) | 120 | 15 "
+         "| 1",
+            "run: ", "current file: hostile.xml"});
+    // A file that is refused leaves the window and its current file as they were.
+    fileRow("project/external-entity.xml",
+        {"box Open Error: FILE is not a Wattlan configuration.\nLine 3, column 35: Reference to "
+         "external entity 'host' in attribute value.",
+            "status: Failed to open configuration FILE",
+            "settings: Vessik Cove 4 ft | Quellor PD-150 | 120 | 15 | Standard Leader 10 ft | "
+            "(none) | 120 | 15 | 10",
+            "run: 1: VC4", "current file: Untitled.xml"});
+    fileRow("project/duplicate-attribute.xml",
+        {"box Open Error: FILE is not a Wattlan configuration.\nLine 2, column 104: Attribute "
+         "'CurrentFixtureName' redefined.",
+            "status: Failed to open configuration FILE",
+            "settings: Vessik Cove 4 ft | Quellor PD-150 | 120 | 15 | Standard Leader 10 ft | "
+            "(none) | 120 | 15 | 10",
+            "run: 1: VC4", "current file: Untitled.xml"});
+    fileRow("project/truncated-in-run.xml",
+        {"box Open Error: FILE is not a Wattlan configuration.\nLine 6, column 0: Premature end of "
+         "document.",
+            "status: Failed to open configuration FILE",
+            "settings: Vessik Cove 4 ft | Quellor PD-150 | 120 | 15 | Standard Leader 10 ft | "
+            "(none) | 120 | 15 | 10",
+            "run: 1: VC4", "current file: Untitled.xml"});
+    // Settings are attributes and cells the run element's own CWidget children,
+    // names matched exactly; everything else is passed over.
+    fileRow("project/wrong-element-types.xml",
+        {"settings: (none) | Quellor PD-150 | 208 | (none) | (none) | (none) | 120 | 15 | 1",
+            "run: 1: VC2", "current file: hostile.xml"});
+
+    const QByteArray root = "<!DOCTYPE WattlanConfigurationFile>\n<Wattlan "
+                            "CurrentFixtureName=\"Vessik Cove 4 ft\" LineVoltage=\"120\" "
+                            "MaxCircuitLoad=\"20\" LeaderLength=\"10\">";
+    const QByteArray fixture
+        = "<CWidget CWidgetItemType=\"2\" CWidgetFixtureName=\"Vessik Cove 4 ft\"/>";
+    madeRow("binary", noise(16 * 1024, 4),
+        {"box Open Error: FILE is not a Wattlan configuration.\nLine 1, column 1: Encountered "
+         "incorrectly encoded content.",
+            "status: Failed to open configuration FILE",
+            "settings: Vessik Cove 4 ft | Quellor PD-150 | 120 | 15 | Standard Leader 10 ft | "
+            "(none) | 120 | 15 | 10",
+            "run: 1: VC4", "current file: Untitled.xml"});
+    madeRow("binary inside the run", root + "<CFrame>" + fixture + noise(4096, 5),
+        {"box Open Error: FILE is not a Wattlan configuration.\nLine 1, column 2: Encountered "
+         "incorrectly encoded content.",
+            "status: Failed to open configuration FILE",
+            "settings: Vessik Cove 4 ft | Quellor PD-150 | 120 | 15 | Standard Leader 10 ft | "
+            "(none) | 120 | 15 | 10",
+            "run: 1: VC4", "current file: Untitled.xml"});
+    madeRow("a run of a hundred thousand cells",
+        root + "<CFrame>" + repeated(fixture + "<Note/>", 100000) + "</CFrame></Wattlan>",
+        {"settings: Vessik Cove 4 ft | Quellor PD-150 | 120 | 20 | (none) | (none) | 120 | 15 | 10",
+            "run: 1: VC4 2: VC4 3: VC4 4: VC4 5: VC4 6: VC4 7: VC4 8: VC4 9: V... 1000 fixtures, 0 "
+            "jumpers",
+            "current file: hostile.xml"});
+    madeRow("megabyte fixture name",
+        root + "<CFrame><CWidget CWidgetItemType=\"2\" CWidgetFixtureName=\""
+            + QByteArray(1024 * 1024, 'f') + "\"/></CFrame></Wattlan>",
+        {"settings: Vessik Cove 4 ft | Quellor PD-150 | 120 | 20 | (none) | (none) | 120 | 15 | 10",
+            "run: ", "current file: hostile.xml"});
+    {
+        const QString text = QStringLiteral("<Wattlan CurrentFixtureName=\"Vessik Cove 2 ft\" "
+                                            "LineVoltage=\"208\"><CFrame><CWidget "
+                                            "CWidgetItemType=\"2\" CWidgetFixtureName=\"Vessik "
+                                            "Cove 2 ft\"/></CFrame></Wattlan>");
+        QByteArray utf16("\xff\xfe", 2);
+        utf16 += QByteArray(reinterpret_cast<const char *>(text.utf16()), text.size() * 2);
+        madeRow("UTF-16 with a byte order mark", utf16,
+            {"settings: Vessik Cove 2 ft | Quellor PD-150 | 208 | (none) | (none) | (none) | 120 | "
+             "15 | 1",
+                "run: 1: VC2", "current file: hostile.xml"});
     }
 }
 

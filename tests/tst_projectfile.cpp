@@ -4,6 +4,8 @@
 
 #include <QDir>
 #include <QDomDocument>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QTemporaryDir>
 
 #include <memory>
@@ -87,19 +89,34 @@ class TestProjectFile : public QObject
         frame->addCell(fixtureCell(fixture, 2));
     }
 
-    // What a refused file must leave alone.
-    static QString windowState(Wattlan &window)
+    // Everything the Zelvane tab shows of a configuration: selectors, spin
+    // boxes, the run and the calculated figures.
+    static QString zelvaneTab(Wattlan &window)
     {
-        QStringList state;
+        QStringList shown;
         for (const char *name : {"m_ZVFixture_Combo", "m_ZVSupply_Combo", "m_ZV_LineVoltage_Combo",
                  "m_ZV_MaxLoad_Combo", "m_ZV_LeaderType_Combo", "m_ZV_LeaderSize_Combo"})
-            state << child<QComboBox>(window, name)->currentText();
+            shown << child<QComboBox>(window, name)->currentText();
         for (const char *name :
             {"m_ZV_LineVoltage_Spin", "m_ZV_MaxLoad_Spin", "m_ZV_LeaderLength_Spin"})
-            state << QString::number(child<QSpinBox>(window, name)->value());
-        state << describe(run(window)) << window.currentFileDisplayName()
-              << child<QAction>(window, "actionSave")->text();
-        return state.join(QLatin1Char('|'));
+            shown << QString::number(child<QSpinBox>(window, name)->value());
+        shown << describe(run(window));
+        for (const char *name : {"m_ZV_DerateLoad_Label", "m_ZV_TotalFixtures_Label"})
+            shown << child<QLabel>(window, name)->text();
+        for (const char *name : {"m_ZV_TotalPowerWatts_Edit", "m_ZV_TotalPowerAmps_Edit"}) {
+            auto *edit = child<QLineEdit>(window, name);
+            shown << edit->text() << edit->palette().color(QPalette::Base).name();
+        }
+        shown << logText(window).section(QLatin1Char('\n'), -1);
+        return shown.join(QLatin1Char('|'));
+    }
+
+    // What a refused file must leave alone: the tab and the current file.
+    static QString windowState(Wattlan &window)
+    {
+        return QStringList({zelvaneTab(window), window.currentFileDisplayName(),
+                               child<QAction>(window, "actionSave")->text()})
+            .join(QLatin1Char('|'));
     }
 
 private slots:
@@ -173,6 +190,111 @@ private slots:
         QCOMPARE(frame->jumperCount(), 1);
         QVERIFY(frame->isModified());
         QCOMPARE(fresh.currentFileDisplayName(), QStringLiteral("plan.xml"));
+    }
+
+    void roundTripThroughTheWindow()
+    {
+        CapturingPrompter prompter;
+        const QString fileName = path(QStringLiteral("round.xml"));
+        QString written;
+        {
+            Wattlan window;
+            offerDocumentActions(window);
+            QCOMPARE(child<QComboBox>(window, "m_ZVFixture_Combo")->currentText(), VC4);
+            child<QComboBox>(window, "m_ZVSupply_Combo")->setCurrentIndex(1);
+            child<QComboBox>(window, "m_ZV_LineVoltage_Combo")
+                ->setCurrentText(QStringLiteral("Other"));
+            child<QSpinBox>(window, "m_ZV_LineVoltage_Spin")->setValue(230);
+            child<QComboBox>(window, "m_ZV_MaxLoad_Combo")->setCurrentText(QStringLiteral("Other"));
+            child<QSpinBox>(window, "m_ZV_MaxLoad_Spin")->setValue(17);
+            child<QComboBox>(window, "m_ZV_LeaderType_Combo")
+                ->setCurrentText(QStringLiteral("Custom Leader"));
+            child<QComboBox>(window, "m_ZV_LeaderSize_Combo")
+                ->setCurrentText(QStringLiteral("12 AWG"));
+            child<QSpinBox>(window, "m_ZV_LeaderLength_Spin")->setValue(60);
+            // Fixture, custom jumper with its gauge and length changed, fixture.
+            child<QPushButton>(window, "m_ZV_AddJumper_Button")->click();
+            JWidget *jumper = run(window)->cells().at(1)->jumperWidget();
+            jumper->jumperCombo()->setCurrentIndex(CustomJumperRow);
+            jumper->gaugeCombo()->setCurrentIndex(2);
+            jumper->lengthSpin()->setValue(12);
+            child<QPushButton>(window, "m_ZV_AddFixture_Button")->click();
+            QCOMPARE(describe(run(window)), QStringLiteral("1: VC4 J2/2/12 2: VC4"));
+            written = zelvaneTab(window);
+            saveAs(window, prompter, fileName);
+        }
+        QCOMPARE(prompter.boxes.size(), 0);
+
+        const QList<WrittenElement> elements = writtenElements(contents(fileName));
+        QCOMPARE(elements.size(), 5);
+        QCOMPARE(elements.at(0).attributes,
+            QStringList({"fileVersion=1.0", "appVersion=2.1.6 Build 20120202-18",
+                "CurrentFixtureName=" + VC4, "CurrentSupplyName=Quellor PD-300",
+                "LineVoltage=Other", "CustomLineVoltage=230", "MaxCircuitLoad=Other",
+                "CustomMaxCircuitLoad=17", "LeaderType=Custom Leader", "CustomLeaderGauge=12 AWG",
+                "LeaderLength=60"}));
+        QCOMPARE(elements.at(3).attributes.size(), 5);
+        QCOMPARE(elements.at(2).attributes.size(), 2);
+        QCOMPARE(elements.at(4).attributes.size(), 2);
+
+        Wattlan fresh;
+        offerDocumentActions(fresh);
+        open(fresh, prompter, fileName);
+        QCOMPARE(prompter.boxes.size(), 0);
+        QCOMPARE(zelvaneTab(fresh), written);
+    }
+
+    void readsTheSelectors_data()
+    {
+        QTest::addColumn<QByteArray>("attributes");
+        QTest::addColumn<QString>("selected"); // fixture, supply, leader type, gauge
+        QTest::addColumn<int>("cells");
+        // A missing leader type, like any text that names no entry, selects none.
+        const QByteArray td6 = "CurrentFixtureName=\"Trellan Dot 6\" ";
+        QTest::newRow("fixture and supply")
+            << QByteArray(td6 + "CurrentSupplyName=\"Quellor Node-48\"")
+            << "Trellan Dot 6|Quellor Node-48||" << 1;
+        QTest::newRow("empty supply keeps the fixture's first")
+            << QByteArray(td6 + "CurrentSupplyName=\"\"") << "Trellan Dot 6|Quellor Node-24||" << 1;
+        QTest::newRow("unknown supply selects none")
+            << QByteArray(td6 + "CurrentSupplyName=\"Quellor Node-96\"") << "Trellan Dot 6|||" << 1;
+        QTest::newRow("custom leader gauge")
+            << QByteArray(td6 + "LeaderType=\"Custom Leader\" CustomLeaderGauge=\"10 AWG\"")
+            << "Trellan Dot 6|Quellor Node-24|Custom Leader|10 AWG" << 1;
+        QTest::newRow("gauge ignored for a standard leader")
+            << QByteArray(td6 + "LeaderType=\"Standard Leader 10 ft\" CustomLeaderGauge=\"10 AWG\"")
+            << "Trellan Dot 6|Quellor Node-24|Standard Leader 10 ft|" << 1;
+        // The selectors of the fixture before stay as they were; the cell
+        // names a fixture of the database and is built all the same.
+        QTest::newRow("unknown fixture")
+            << QByteArray("CurrentFixtureName=\"Trellan Dot 7\"") << "|Quellor PD-150||" << 1;
+    }
+
+    void readsTheSelectors()
+    {
+        QFETCH(QByteArray, attributes);
+        QFETCH(QString, selected);
+        QFETCH(int, cells);
+        CapturingPrompter prompter;
+        {
+            Wattlan window;
+            offerDocumentActions(window);
+            QVERIFY(writeFile(path(QStringLiteral("selectors.xml")),
+                projectFile(attributes,
+                    "<CFrame>" + fixtureElement(QStringLiteral("Trellan Dot 6")) + "</CFrame>")));
+            // Start from another fixture of another family.
+            QCOMPARE(child<QComboBox>(window, "m_ZVFixture_Combo")->currentText(), VC4);
+            open(window, prompter, path(QStringLiteral("selectors.xml")));
+            QStringList shown;
+            for (const char *name :
+                {"m_ZVFixture_Combo", "m_ZVSupply_Combo", "m_ZV_LeaderType_Combo"})
+                shown << child<QComboBox>(window, name)->currentText();
+            auto *gauge = child<QComboBox>(window, "m_ZV_LeaderSize_Combo");
+            shown << (gauge->isHidden() ? QString() : gauge->currentText());
+            QCOMPARE(shown.join(QLatin1Char('|')), selected);
+            QCOMPARE(run(window)->cells().size(), cells);
+        }
+        QCOMPARE(prompter.boxes.size(), 0);
     }
 
     void readsCells_data()

@@ -383,7 +383,7 @@ private slots:
         std::sort(adds.begin(), adds.end());
         std::sort(removes.begin(), removes.end());
         qInfo("at %d cells, median of %d: add %.2f ms, remove %.2f ms", cells, rounds,
-            adds.at(rounds / 2) / 1e6, removes.at(rounds / 2) / 1e6);
+            double(adds.at(rounds / 2)) / 1e6, double(removes.at(rounds / 2)) / 1e6);
         // A generous bound, far below a pause anyone would notice.
         QVERIFY(adds.at(rounds / 2) < 50'000'000 && removes.at(rounds / 2) < 50'000'000);
     }
