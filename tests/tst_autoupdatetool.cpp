@@ -239,8 +239,8 @@ private slots:
                  "answers slowly", "redirect loop", "too many redirects", "malformed XML"})
             QTest::newRow(kind) << kind << ShortTimeout;
         // A long time-out: these must end by their size, not by the clock.
-        QTest::newRow("megabytes announced") << "megabytes announced" << 10000;
-        QTest::newRow("endless answer") << "endless answer" << 10000;
+        QTest::newRow("megabytes announced") << "megabytes announced" << 120000;
+        QTest::newRow("endless answer") << "endless answer" << 120000;
     }
 
     void failsWithinItsTimeout()
@@ -281,8 +281,10 @@ private slots:
         QElapsedTimer clock;
         clock.start();
         QCOMPARE(fetch(*tool), QStringList({"unableToRetrieveFile"}));
-        QVERIFY2(clock.elapsed() < qMin(timeout, 2000) + 2000,
-            qPrintable(QString::number(clock.elapsed())));
+        // Generous bounds, so that a loaded machine or a sanitizer build
+        // cannot fail it: far below the time-out for the size-bound cases,
+        // far below the tool's default time-out for the others.
+        QVERIFY2(clock.elapsed() < 15000, qPrintable(QString::number(clock.elapsed())));
         if (kind == "redirect loop")
             QCOMPARE(server.requests.size(), AutoUpdateTool::MaxRedirects + 1);
     }
