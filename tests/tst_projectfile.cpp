@@ -172,26 +172,6 @@ private slots:
         QVERIFY(logText(window).endsWith(QStringLiteral("Configuration saved")));
     }
 
-    void readsTheRunBack()
-    {
-        CapturingPrompter prompter;
-        {
-            Wattlan window;
-            offerDocumentActions(window);
-            buildRun(window);
-            saveAs(window, prompter, path(QStringLiteral("plan.xml")));
-        }
-        Wattlan fresh;
-        offerDocumentActions(fresh);
-        open(fresh, prompter, path(QStringLiteral("plan.xml")));
-        CFrame *frame = run(fresh);
-        QCOMPARE(describe(frame), QStringLiteral("1: VC4 J2/2/17 2: VC4"));
-        QCOMPARE(frame->fixtureCount(), 2);
-        QCOMPARE(frame->jumperCount(), 1);
-        QVERIFY(frame->isModified());
-        QCOMPARE(fresh.currentFileDisplayName(), QStringLiteral("plan.xml"));
-    }
-
     void roundTripThroughTheWindow()
     {
         CapturingPrompter prompter;
