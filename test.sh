@@ -4,6 +4,8 @@
 # undefined-behaviour sanitizers (any report fails the run).
 set -euo pipefail
 cd "$(dirname "$0")"
+# The machine has two cores, shared by several builds.
+export CMAKE_BUILD_PARALLEL_LEVEL=${CMAKE_BUILD_PARALLEL_LEVEL:-2}
 ./setup.sh
 export QT_QPA_PLATFORM=offscreen
 

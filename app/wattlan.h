@@ -146,6 +146,7 @@ private:
     void ZV_AddJumper();
     void ZV_ResetRun();
     void ZV_Maximize();
+
     // Tessan and flex string tabs (tabs/tessan.cpp, tabs/flex.cpp). Records
     // behind the selectors are null when a selector names none.
     TSFixture *TS_FixtureAt(int comboIndex) const;

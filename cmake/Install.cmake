@@ -51,6 +51,9 @@ else()
                  "the install leaves it out and the checks that start the installed program are skipped.")
 endif()
 
+# The translations lie beside the program as well.
+include(${CMAKE_CURRENT_LIST_DIR}/Translations.cmake)
+
 file(RELATIVE_PATH WATTLAN_BIN_TO_PRIVATE
      ${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR} ${CMAKE_INSTALL_PREFIX}/${WATTLAN_PRIVATE_DIR})
 configure_file(packaging/wattlan.sh.in ${PROJECT_BINARY_DIR}/packaging/wattlan @ONLY)
@@ -74,8 +77,10 @@ endforeach()
 if(BUILD_TESTING AND NOT WATTLAN_SANITIZE)
   set(_check ${PROJECT_SOURCE_DIR}/packaging/check.sh)
   list(JOIN WATTLAN_CATALOGUE_FILES " " _catalogue_names)
+  list(JOIN WATTLAN_TOOLKIT_TRANSLATION_FILES " " _toolkit_translations)
   set(_check_env "WATTLAN_HAVE_CATALOGUE=${WATTLAN_HAVE_CATALOGUE}"
                  "WATTLAN_CATALOGUE_FILES=${_catalogue_names}"
+                 "WATTLAN_TOOLKIT_TRANSLATION_FILES=${_toolkit_translations}"
                  "WATTLAN_APP_ID=${WATTLAN_APP_ID}"
                  "WATTLAN_VERSION=${PROJECT_VERSION}"
                  "WATTLAN_TITLE=Wattlan Release ${PROJECT_VERSION}")

@@ -4,6 +4,7 @@
 #   check.sh start PREFIX               start PREFIX's wattlan as its menu entry does
 #   check.sh package BUILD_DIR OUT_DIR  build the package in OUT_DIR, check its fields and files
 # The environment names the catalogue (WATTLAN_HAVE_CATALOGUE, WATTLAN_CATALOGUE_FILES),
+# the toolkit's translations copied from the system (WATTLAN_TOOLKIT_TRANSLATION_FILES),
 # the desktop id (WATTLAN_APP_ID), the version (WATTLAN_VERSION) and the start of the main
 # window's title (WATTLAN_TITLE).
 # Exit status 77 means skipped.
@@ -36,6 +37,7 @@ check_tree() {
     if have_catalogue; then
       for file in $WATTLAN_CATALOGUE_FILES; do echo "lib/wattlan/$file"; done
     fi
+    for file in ${WATTLAN_TOOLKIT_TRANSLATION_FILES:-}; do echo "lib/wattlan/$file"; done
   )
   actual=$(cd "$prefix" && find . ! -type d | sed 's|^\./||')
   diff -u <(sort <<<"$expected") <(sort <<<"$actual") >&2 ||

@@ -14,6 +14,11 @@ int placeCell(const CWidget *cell, int y, QWidget *surface, QSize &extent)
         widget->setParent(surface);
     if (widget->isHidden())
         widget->show();
+    // On a surface that is not visible yet (a page out of the tab widget, or a
+    // window still being built) showing does not size the widget; measure it
+    // at its size hint, as showing it would, rather than at the default 640 x 480.
+    if (!widget->testAttribute(Qt::WA_Resized))
+        widget->adjustSize();
     const QPoint position(
         cell->itemType() == CWidget::ItemJumper ? CFrame::JumperX : CFrame::FixtureX, y);
     if (widget->pos() != position)

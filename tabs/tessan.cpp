@@ -1,32 +1,21 @@
 // Tessan tab: controller and run calculation.
 #include "cframe.h"
 #include "cwidget.h"
+#include "familyrule.h"
+#include "framerun.h"
 #include "jwidget.h"
-#include "maximize.h"
 #include "prompter.h"
 #include "records.h"
 #include "selectors.h"
+#include "spinvalue.h"
 #include "tessanmodel.h"
 #include "wattlan.h"
 
 #include <QPalette>
 
-#include <algorithm>
-#include <cmath>
-#include <limits>
+#include <optional>
 
 namespace {
-
-// A record's figure as a spin box value: truncated toward zero, and kept
-// within the range of an int so that a huge figure cannot overflow.
-int spinValue(double figure)
-{
-    if (std::isnan(figure))
-        return 0;
-    const double truncated = std::trunc(figure);
-    return int(std::clamp(truncated, double(std::numeric_limits<int>::min()),
-        double(std::numeric_limits<int>::max())));
-}
 
 bool isJumperCell(const CWidget *cell)
 {
@@ -38,7 +27,8 @@ bool isFixtureCell(const CWidget *cell)
     return cell->itemType() == CWidget::ItemFixture;
 }
 
-TessanModel::Cell modelCell(const CWidget *cell)
+// The cell's figures; a cell of another kind or technology adds nothing.
+std::optional<TessanModel::Cell> modelCell(const CWidget *cell)
 {
     if (isJumperCell(cell)) {
         const JWidget *jumper = cell->jumperWidget();
@@ -51,33 +41,10 @@ TessanModel::Cell modelCell(const CWidget *cell)
         return TessanModel::Cell::jumper(length, resistance);
     }
     const auto *fixture = qobject_cast<const TSFixture *>(cell->item());
-    if (!fixture)
-        return TessanModel::Cell::fixture(0, 0, 0);
+    if (!isFixtureCell(cell) || !fixture)
+        return std::nullopt;
     return TessanModel::Cell::fixture(fixture->Length, fixture->Resistance, fixture->Current);
 }
-
-// The run editor's view for the Maximize search.
-class TessanRun : public GrowableRun
-{
-public:
-    TessanRun(CFrame *frame, std::function<void(bool)> addFixture)
-        : m_frame(frame), m_addFixture(std::move(addFixture))
-    { }
-
-    bool isValid() const override { return m_frame->isValid(); }
-    int cellCount() const override { return int(m_frame->cells().size()); }
-    int fixtureCount() const override { return m_frame->fixtureCount(); }
-    bool lastCellIsJumper() const override
-    {
-        return !m_frame->cells().isEmpty() && isJumperCell(m_frame->cells().constLast());
-    }
-    void addFixture(bool continuePattern) override { m_addFixture(continuePattern); }
-    void removeLastCell() override { m_frame->removeCell(-1); }
-
-private:
-    CFrame *m_frame;
-    std::function<void(bool)> m_addFixture;
-};
 
 } // namespace
 
@@ -123,7 +90,8 @@ TessanModel::Inputs Wattlan::TS_Inputs() const
         }
     }
     for (const CWidget *cell : ui.m_TS_Frame->cells())
-        inputs.cells << modelCell(cell);
+        if (const std::optional<TessanModel::Cell> figures = modelCell(cell))
+            inputs.cells << *figures;
     return inputs;
 }
 
@@ -155,9 +123,7 @@ void Wattlan::on_m_TSFixture_Combo_currentIndexChanged(int index)
         Prompter::warning(this, tr("Wattlan"), tr("Fixture combo mismatch (TS Fixture)!"));
         return;
     }
-    // Fixtures of one non-zero family share their supplies, leaders and runs.
-    if (!m_TS_PreviousFixture || fixture->Family == 0
-        || m_TS_PreviousFixture->Family != fixture->Family) {
+    if (!sharesFamilyChoices(m_TS_PreviousFixture, *fixture)) {
         Selectors::fillNames(*ui.m_TSSupply_Combo, fixture->ValidSupplyList);
         Selectors::fillNames(*ui.m_TS_LeaderType_Combo, fixture->LeaderList);
         ui.m_TS_Frame->resetFrame();
@@ -168,33 +134,35 @@ void Wattlan::on_m_TSFixture_Combo_currentIndexChanged(int index)
 
 void Wattlan::on_m_TS_LeaderType_Combo_currentIndexChanged(int index)
 {
-    const TSFixture *fixture = TS_SelectedFixture();
-    const YmJumper *leader = fixture && index >= 0 ? fixture->LeaderList.value(index) : nullptr;
-    if (!leader)
+    if (index < 0)
         return;
-    QSpinBox *length = ui.m_TS_LeaderLength_Spin;
-    if (leader->IsCustom) {
-        // The first wire stays selected; its slot sets the length's maximum.
-        Selectors::fillNames(*ui.m_TS_LeaderSize_Combo, leader->CustomWireList);
-        ui.m_TS_LeaderSize_Label->show();
-        ui.m_TS_LeaderSize_Combo->show();
-    } else {
-        ui.m_TS_LeaderSize_Label->hide();
-        ui.m_TS_LeaderSize_Combo->hide();
-        length->setMaximum(spinValue(leader->MaxLeaderLength));
+    // After a switch within one family the row may lie beyond the new
+    // fixture's leaders; the calculation then has no leader.
+    if (const YmJumper *leader = TS_SelectedLeader()) {
+        QSpinBox *length = ui.m_TS_LeaderLength_Spin;
+        if (leader->IsCustom) {
+            // The first wire stays selected; its slot sets the length's maximum.
+            Selectors::fillNames(*ui.m_TS_LeaderSize_Combo, leader->CustomWireList);
+            ui.m_TS_LeaderSize_Label->show();
+            ui.m_TS_LeaderSize_Combo->show();
+        } else {
+            ui.m_TS_LeaderSize_Label->hide();
+            ui.m_TS_LeaderSize_Combo->hide();
+            setLeaderLengthMaximum(*length, leader->MaxLeaderLength);
+        }
+        // A custom leader's record holds no length: the box falls to its minimum.
+        length->setValue(truncatedSpinValue(leader->ElectricalLength));
     }
-    // A custom leader's record holds no length: the spin box falls to its minimum.
-    length->setValue(spinValue(leader->ElectricalLength));
     TS_Update();
 }
 
 void Wattlan::on_m_TS_LeaderSize_Combo_currentIndexChanged(int index)
 {
-    const YmJumper *leader = TS_SelectedLeader();
-    const YmWire *wire = leader && index >= 0 ? leader->CustomWireList.value(index) : nullptr;
-    if (!wire)
+    if (index < 0)
         return;
-    ui.m_TS_LeaderLength_Spin->setMaximum(spinValue(wire->MaxLength));
+    const YmJumper *leader = TS_SelectedLeader();
+    if (const YmWire *wire = leader ? leader->CustomWireList.value(index) : nullptr)
+        setLeaderLengthMaximum(*ui.m_TS_LeaderLength_Spin, wire->MaxLength);
     TS_Update();
 }
 
@@ -209,10 +177,7 @@ void Wattlan::TS_AddFixture(bool continuePattern)
     if (!fixture)
         return;
     CFrame *frame = ui.m_TS_Frame;
-    const QList<CWidget *> &cells = frame->cells();
-    const qsizetype count = cells.size();
-    if (continuePattern && count >= 2 && isFixtureCell(cells.at(count - 1))
-        && isJumperCell(cells.at(count - 2)))
+    if (continuePattern && RunCells::endsWithJumperThenFixture(*frame))
         TS_AddJumper();
     auto *cell = new CWidget;
     cell->setFixture(fixture, frame->fixtureCount() + 1);
@@ -224,11 +189,11 @@ void Wattlan::TS_AddJumper()
     TSFixture *fixture = TS_SelectedFixture();
     if (!fixture)
         return;
-    const QList<CWidget *> &cells = ui.m_TS_Frame->cells();
-    const auto nearestJumper = std::find_if(cells.crbegin(), cells.crend(), isJumperCell);
-    JWidget *model = nearestJumper != cells.crend() ? (*nearestJumper)->jumperWidget() : nullptr;
+    // Several jumpers in a row are allowed, up to the jumper type's limit.
+    JWidget *model = RunCells::lastJumper(*ui.m_TS_Frame);
     if (model && model->maxInARow() > 0) {
         // The jumpers at the end of the run that count towards a limit.
+        const QList<CWidget *> &cells = ui.m_TS_Frame->cells();
         int inARow = 0;
         for (auto it = cells.crbegin(); it != cells.crend() && !isFixtureCell(*it); ++it) {
             const JWidget *jumper = (*it)->jumperWidget();
@@ -251,7 +216,7 @@ void Wattlan::TS_ResetRun()
 
 void Wattlan::TS_Maximize()
 {
-    TessanRun run(ui.m_TS_Frame, [this](bool continuePattern) { TS_AddFixture(continuePattern); });
+    FrameRun run(*ui.m_TS_Frame, [this](bool continuePattern) { TS_AddFixture(continuePattern); });
     maximizeRun(run);
 }
 

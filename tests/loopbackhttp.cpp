@@ -38,7 +38,7 @@ void LoopbackHttpServer::readRequest(QTcpSocket *socket)
 {
     QByteArray buffered = socket->property("buffered").toByteArray() + socket->readAll();
     socket->setProperty("buffered", buffered);
-    const int end = buffered.indexOf("\r\n\r\n");
+    const qsizetype end = buffered.indexOf("\r\n\r\n");
     if (end < 0 || socket->property("served").toBool())
         return;
     socket->setProperty("served", true);

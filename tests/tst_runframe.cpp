@@ -144,6 +144,20 @@ private slots:
         QCOMPARE(frame.surface()->size(), QSize(0, 0));
     }
 
+    void cellsOnAHiddenPageTakeTheirNaturalSize()
+    {
+        // Pages taken out of the tab widget, and a window still being built,
+        // lay their runs out before anything is shown.
+        QWidget hiddenPage;
+        auto *frame = new CFrame(&hiddenPage);
+        addCells(*frame, "FJF");
+        const QWidget *first = frame->cells().first()->widget();
+        QCOMPARE(first->size(), first->sizeHint());
+        QCOMPARE(frame->cells().at(1)->widget()->y(),
+            first->y() + first->height() / 2 + CFrame::CellGap);
+        QVERIFY(frame->surface()->height() < 200);
+    }
+
     void lastCellIsRevealed()
     {
         CFrame frame;
@@ -369,7 +383,7 @@ private slots:
         std::sort(adds.begin(), adds.end());
         std::sort(removes.begin(), removes.end());
         qInfo("at %d cells, median of %d: add %.2f ms, remove %.2f ms", cells, rounds,
-            adds.at(rounds / 2) / 1e6, removes.at(rounds / 2) / 1e6);
+            double(adds.at(rounds / 2)) / 1e6, double(removes.at(rounds / 2)) / 1e6);
         // A generous bound, far below a pause anyone would notice.
         QVERIFY(adds.at(rounds / 2) < 50'000'000 && removes.at(rounds / 2) < 50'000'000);
     }

@@ -116,13 +116,6 @@ private slots:
         QCOMPARE(result.valid, valid);
     }
 
-    void minVoltageZeroIgnoresAnyDrop()
-    {
-        const Result result = calculate(inputsFor({fixture(0.5, 100), fixture(0.25, 100)}));
-        QVERIFY(result.totals.voltageDrop > 24);
-        QVERIFY(result.valid);
-    }
-
     void whatCannotBeResolvedMakesTheRunInvalid_data()
     {
         QTest::addColumn<int>("missing");

@@ -232,17 +232,6 @@ private slots:
         QVERIFY(frame->isValid());
     }
 
-    void portPowerZeroSetsNoLimit()
-    {
-        TabWindow tab;
-        tab.choose("m_TSSupply_Combo", QStringLiteral("Hub 0"));
-        for (int i = 0; i < 20; ++i)
-            tab.click(page, "m_TS_AddFixture_Button");
-        QVERIFY(tab.child<CFrame>("m_TS_Frame")->isValid());
-        QCOMPARE(
-            tab.child<QLineEdit>("m_TS_TotalPowerWatts_Edit")->text(), QStringLiteral("176.4"));
-    }
-
     void overloadedPortShowsRed()
     {
         TabWindow tab;
