@@ -6,6 +6,7 @@
 #include <QDomDocument>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSettings>
 #include <QTemporaryDir>
 
 #include <memory>
@@ -61,6 +62,7 @@ class TestProjectFile : public QObject
     Q_OBJECT
 
     QTemporaryDir m_dir;
+    QTemporaryDir m_settingsDir;
 
     QString path(const QString &name) const { return m_dir.filePath(name); }
 
@@ -120,6 +122,13 @@ class TestProjectFile : public QObject
     }
 
 private slots:
+    // A settings store of this test's own: tests run side by side.
+    void initTestCase()
+    {
+        QVERIFY(m_settingsDir.isValid());
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_settingsDir.path());
+    }
+
     void init()
     {
         QVERIFY(m_dir.isValid());
