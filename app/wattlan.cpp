@@ -155,11 +155,14 @@ void Wattlan::statusMessage(const QString &text, const QColor &color)
     QTextDocument *log = ui.m_messageBox->document();
     QTextCursor end(log);
     end.movePosition(QTextCursor::End);
+    // One edit, so that the log lays the new line out once rather than twice.
+    end.beginEditBlock();
     if (!log->isEmpty())
         end.insertBlock();
     QTextCharFormat format;
     format.setForeground(color);
     end.insertText(text, format);
+    end.endEditBlock();
     QScrollBar *bar = ui.m_messageBox->verticalScrollBar();
     bar->setValue(bar->maximum());
 }
