@@ -154,9 +154,9 @@ void Wattlan::statusMessage(const QString &text, const QColor &color)
     // shown as written, which append() would not do.
     QTextDocument *log = ui.m_messageBox->document();
     QTextCursor end(log);
-    end.movePosition(QTextCursor::End);
-    // One edit, so that the log lays the new line out once rather than twice.
+    // One edit, so that the log lays the new line out once, when it ends.
     end.beginEditBlock();
+    end.movePosition(QTextCursor::End);
     if (!log->isEmpty())
         end.insertBlock();
     QTextCharFormat format;
