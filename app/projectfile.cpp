@@ -43,6 +43,31 @@ void selectText(QComboBox *combo, const QString &text)
 {
     combo->setCurrentIndex(combo->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive));
 }
+
+// The line voltage and load selectors end in "Other", which the window shows
+// translated and a file stores untranslated.
+QString storedChoice(const QComboBox *combo)
+{
+    const int other = combo->count() - 1;
+    if (other >= 0 && combo->currentIndex() == other)
+        return ProjectFormat::otherText();
+    return combo->currentText();
+}
+
+// A stored "Other" in either form: untranslated, or as this language shows it.
+bool namesOther(const QComboBox *combo, const QString &stored)
+{
+    return stored == ProjectFormat::otherText()
+        || (combo->count() > 0 && stored == combo->itemText(combo->count() - 1));
+}
+
+void selectStoredChoice(QComboBox *combo, const QString &stored)
+{
+    if (namesOther(combo, stored))
+        combo->setCurrentIndex(combo->count() - 1);
+    else
+        selectText(combo, stored);
+}
 } // namespace
 
 YmFixture *Wattlan::zelvaneFixtureNamed(const QString &name) const
@@ -66,9 +91,9 @@ ZelvaneSettings Wattlan::zelvaneSettings() const
     ZelvaneSettings settings;
     settings.fixtureName = ui.m_ZVFixture_Combo->currentText();
     settings.supplyName = ui.m_ZVSupply_Combo->currentText();
-    settings.lineVoltage = ui.m_ZV_LineVoltage_Combo->currentText();
+    settings.lineVoltage = storedChoice(ui.m_ZV_LineVoltage_Combo);
     settings.customLineVoltage = ui.m_ZV_LineVoltage_Spin->value();
-    settings.maxCircuitLoad = ui.m_ZV_MaxLoad_Combo->currentText();
+    settings.maxCircuitLoad = storedChoice(ui.m_ZV_MaxLoad_Combo);
     settings.customMaxCircuitLoad = ui.m_ZV_MaxLoad_Spin->value();
     settings.leaderType = ui.m_ZV_LeaderType_Combo->currentText();
     settings.customLeaderGauge = ui.m_ZV_LeaderSize_Combo->currentText();
@@ -83,11 +108,11 @@ void Wattlan::applyZelvaneSettings(const ZelvaneSettings &settings)
     selectText(ui.m_ZVFixture_Combo, settings.fixtureName);
     if (!settings.supplyName.isEmpty())
         selectText(ui.m_ZVSupply_Combo, settings.supplyName);
-    selectText(ui.m_ZV_LineVoltage_Combo, settings.lineVoltage);
-    if (settings.lineVoltage == ProjectFormat::otherText())
+    selectStoredChoice(ui.m_ZV_LineVoltage_Combo, settings.lineVoltage);
+    if (namesOther(ui.m_ZV_LineVoltage_Combo, settings.lineVoltage))
         ui.m_ZV_LineVoltage_Spin->setValue(settings.customLineVoltage);
-    selectText(ui.m_ZV_MaxLoad_Combo, settings.maxCircuitLoad);
-    if (settings.maxCircuitLoad == ProjectFormat::otherText())
+    selectStoredChoice(ui.m_ZV_MaxLoad_Combo, settings.maxCircuitLoad);
+    if (namesOther(ui.m_ZV_MaxLoad_Combo, settings.maxCircuitLoad))
         ui.m_ZV_MaxLoad_Spin->setValue(settings.customMaxCircuitLoad);
     selectText(ui.m_ZV_LeaderType_Combo, settings.leaderType);
     if (settings.leaderType == ProjectFormat::customLeaderText())

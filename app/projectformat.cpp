@@ -103,12 +103,12 @@ namespace ProjectFormat {
 
 QString otherText()
 {
-    return Texts::tr("Other");
+    return QStringLiteral("Other");
 }
 
 QString customLeaderText()
 {
-    return Texts::tr("Custom Leader");
+    return QStringLiteral("Custom Leader");
 }
 
 QByteArray serialise(

@@ -28,7 +28,10 @@ struct ZelvaneSettings
 // attributes, holding the run's element.
 namespace ProjectFormat {
 
-// The selector entries that make the custom values matter.
+// The selector entries that make the custom values matter, as a file
+// stores them: untranslated, so that a file reads the same whatever the
+// language it was saved in. The leader type is a database name, and
+// database names are never translated.
 QString otherText();
 QString customLeaderText();
 

@@ -154,12 +154,15 @@ void Wattlan::statusMessage(const QString &text, const QColor &color)
     // shown as written, which append() would not do.
     QTextDocument *log = ui.m_messageBox->document();
     QTextCursor end(log);
+    // One edit, so that the log lays the new line out once, when it ends.
+    end.beginEditBlock();
     end.movePosition(QTextCursor::End);
     if (!log->isEmpty())
         end.insertBlock();
     QTextCharFormat format;
     format.setForeground(color);
     end.insertText(text, format);
+    end.endEditBlock();
     QScrollBar *bar = ui.m_messageBox->verticalScrollBar();
     bar->setValue(bar->maximum());
 }

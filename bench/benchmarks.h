@@ -1,8 +1,9 @@
 #pragma once
 
+#include <QMainWindow>
 #include <QString>
 
-class Prompter;
+#include <memory>
 
 // What the benchmarks run on, prepared once by the entry point.
 struct BenchSetup
@@ -20,6 +21,19 @@ struct BenchSetup
 // The message boxes shown so far; a benchmark during which one appears is
 // reported as failed, since the catalogue it measures had a fault.
 int messageBoxesShown();
+
+// A window as the start-up figure starts it: constructed, shown and painted
+// until the event queue is idle; clean when it started without a message box
+// and painted.
+struct StartedWindow
+{
+    std::unique_ptr<QMainWindow> window;
+    bool clean = false;
+};
+// The main window on the catalogue in a folder.
+StartedWindow startWattlan(const QString &catalogue);
+// The bare form on a plain QMainWindow: what no implementation can avoid.
+StartedWindow startBareForm();
 
 // Each registers the two sides of one figure with Google Benchmark.
 void registerStartupBenchmarks(const BenchSetup &setup);

@@ -53,10 +53,10 @@ void registerDatabaseBenchmarks(const BenchSetup &setup)
         "database/20000 fixtures", loadCatalogue, setup.largeCatalogue, false)
         ->Unit(benchmark::kMillisecond)
         ->Iterations(1)
-        ->Repetitions(setup.quick ? 1 : 5);
+        ->Repetitions(setup.quick ? 1 : 7);
     benchmark::RegisterBenchmark(
         "database/2000 fixtures", loadCatalogue, setup.smallCatalogue, !setup.quick)
         ->Unit(benchmark::kMillisecond)
         ->Iterations(1)
-        ->Repetitions(setup.quick ? 1 : 11);
+        ->Repetitions(setup.quick ? 1 : 15);
 }

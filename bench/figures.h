@@ -23,6 +23,8 @@ struct Figure
     QStringList sides;
 
     std::optional<double> value(const Medians &medians) const;
+    // The first part of its benchmarks' names, which all share it.
+    QString group() const { return sides.first().section(QLatin1Char('/'), 0, 0); }
 };
 
 // The figures in the order they are printed.
@@ -53,6 +55,6 @@ double median(std::vector<double> values);
 
 // Prints on standard output how each figure came about (its sides, its goal,
 // the same ratio in wall time), then each figure as one line "name: value"
-// and a last line with every ratio; returns the number of figures that could
-// not be measured.
-int printFigures(const FigureReporter &measured);
+// and a last line with every ratio; returns the number of figures of the
+// groups that were run that could not be measured.
+int printFigures(const FigureReporter &measured, const QStringList &groupsRun);

@@ -95,7 +95,7 @@ void maximizeRun(benchmark::State &state, const QString &catalogue, int expected
 
 void registerMaximizeBenchmarks(const BenchSetup &setup)
 {
-    const int repetitions = setup.quick ? 1 : 7;
+    const int repetitions = setup.quick ? 1 : 15;
     benchmark::RegisterBenchmark("maximize/400 fixtures", maximizeRun, setup.longRunCatalogue, 400)
         ->Unit(benchmark::kMillisecond)
         ->Iterations(1)

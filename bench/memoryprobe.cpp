@@ -1,13 +1,9 @@
 #include "memoryprobe.h"
 
-#include "settle.h"
-#include "ui_wattlan.h"
-#include "wattlan.h"
+#include "benchmarks.h"
 
 #include <QCoreApplication>
-#include <QDir>
 #include <QFile>
-#include <QMainWindow>
 #include <QProcess>
 
 #include <cstdio>
@@ -36,25 +32,17 @@ long peakResidentKiB()
 
 int runChild(const QString &subject, const QString &catalogue)
 {
-    if (subject == QLatin1String(MainWindow)) {
-        Wattlan window {QDir(catalogue)};
-        if (!window.databaseLoaded())
-            return 1;
-        window.show();
-        settleEvents();
-        std::printf("%ld\n", peakResidentKiB());
-        return 0;
-    }
-    if (subject == QLatin1String(BareForm)) {
-        QMainWindow window;
-        Ui::WattlanClass form;
-        form.setupUi(&window);
-        window.show();
-        settleEvents();
-        std::printf("%ld\n", peakResidentKiB());
-        return 0;
-    }
-    return 2;
+    StartedWindow started;
+    if (subject == QLatin1String(MainWindow))
+        started = startWattlan(catalogue);
+    else if (subject == QLatin1String(BareForm))
+        started = startBareForm();
+    else
+        return 2;
+    if (!started.clean)
+        return 1;
+    std::printf("%ld\n", peakResidentKiB());
+    return 0;
 }
 
 double measure(const QString &subject, const QString &catalogue)

@@ -173,8 +173,8 @@ void bareSession(benchmark::State &state, int lines)
 void registerSessionBenchmarks(const BenchSetup &setup)
 {
     sessionState().catalogue = setup.sampleCatalogue;
-    const int repetitions = setup.quick ? 1 : 15;
-    const int iterations = setup.quick ? 1 : 20;
+    const int repetitions = setup.quick ? 1 : 31;
+    const int iterations = setup.quick ? 1 : 10;
     const auto add = [&](const char *name, void (*function)(benchmark::State &, int), int lines) {
         benchmark::RegisterBenchmark(name, function, lines)
             ->Unit(benchmark::kMicrosecond)

@@ -14,34 +14,7 @@
 
 namespace {
 
-// A started window, and whether it started and painted cleanly.
-struct Started
-{
-    std::unique_ptr<QMainWindow> window;
-    bool clean = false;
-};
-
-Started startWattlan(const QString &catalogue)
-{
-    const int boxes = messageBoxesShown();
-    auto window = std::make_unique<Wattlan>(QDir(catalogue));
-    window->show();
-    const int painted = settleEvents();
-    const bool clean = window->databaseLoaded() && messageBoxesShown() == boxes && painted > 0;
-    return {std::move(window), clean};
-}
-
-Started startBareForm()
-{
-    auto window = std::make_unique<QMainWindow>();
-    Ui::WattlanClass form;
-    form.setupUi(window.get());
-    window->show();
-    const int painted = settleEvents();
-    return {std::move(window), painted > 0};
-}
-
-void close(Started &started)
+void close(StartedWindow &started)
 {
     started.window.reset();
     settleEvents();
@@ -53,12 +26,12 @@ template<typename Start> void timeStarts(benchmark::State &state, bool &warmedUp
     // The first starts of a process pay for fonts, styles and plugins.
     for (; !warmedUp; warmedUp = true) {
         for (int i = 0; i < 3; ++i) {
-            Started started = start();
+            StartedWindow started = start();
             close(started);
         }
     }
     for (auto _ : state) {
-        Started started = start();
+        StartedWindow started = start();
         state.PauseTiming();
         const bool clean = started.clean;
         close(started);
@@ -84,9 +57,29 @@ void bareFormStarts(benchmark::State &state)
 
 } // namespace
 
+StartedWindow startWattlan(const QString &catalogue)
+{
+    const int boxes = messageBoxesShown();
+    auto window = std::make_unique<Wattlan>(QDir(catalogue));
+    window->show();
+    const int painted = settleEvents();
+    const bool clean = window->databaseLoaded() && messageBoxesShown() == boxes && painted > 0;
+    return {std::move(window), clean};
+}
+
+StartedWindow startBareForm()
+{
+    auto window = std::make_unique<QMainWindow>();
+    Ui::WattlanClass form;
+    form.setupUi(window.get());
+    window->show();
+    const int painted = settleEvents();
+    return {std::move(window), painted > 0};
+}
+
 void registerStartupBenchmarks(const BenchSetup &setup)
 {
-    const int repetitions = setup.quick ? 1 : 25;
+    const int repetitions = setup.quick ? 1 : 41;
     benchmark::RegisterBenchmark("startup/Wattlan", wattlanStarts, setup.sampleCatalogue)
         ->Unit(benchmark::kMillisecond)
         ->Iterations(4)

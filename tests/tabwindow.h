@@ -1,14 +1,14 @@
 #pragma once
 
-// A main window on the low-voltage test catalogue, with the means to work the
-// tabs that the start-up takes out of the tab widget.
-#include "lowvoltagecatalogue.h"
+// A main window on the low-voltage test catalogue (tests/data/lowvoltage, with
+// figures chosen so that the tabs' results can be worked out by hand), with the
+// means to work the tabs that the start-up takes out of the tab widget.
 #include "testsupport.h"
 #include "wattlan.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
-#include <QTemporaryDir>
+#include <QDir>
 #include <QTextEdit>
 
 #include <memory>
@@ -18,9 +18,11 @@ class TabWindow
 public:
     TabWindow()
     {
-        if (!dir.isValid() || !LowVoltageCatalogue::write(QDir(dir.path())))
-            qFatal("cannot write the test catalogue");
-        window = std::make_unique<Wattlan>(QDir(dir.path()));
+        const QDir catalogue(
+            qEnvironmentVariable("WATTLAN_SOURCE_DIR") + QStringLiteral("/tests/data/lowvoltage"));
+        if (!catalogue.exists(QStringLiteral("ym_config_ts.xml")))
+            qFatal("no test catalogue in %s", qPrintable(catalogue.path()));
+        window = std::make_unique<Wattlan>(catalogue);
         // The boxes of the start-up are the catalogue's business, not the tabs'.
         prompter.clear();
     }
@@ -59,7 +61,6 @@ public:
     // The lines that the log gained since it had `before` lines.
     QStringList logSince(qsizetype before) const { return log().mid(before); }
 
-    QTemporaryDir dir;
     CapturingPrompter prompter;
     std::unique_ptr<Wattlan> window;
 };

@@ -38,21 +38,6 @@ QString validSupplies(const QStringList &names)
     return QStringLiteral("<ValidSupplyList>%1</ValidSupplyList>").arg(items);
 }
 
-QString zvSupply(const QString &name, const QString &type = QStringLiteral("zelvane"))
-{
-    return QStringLiteral("<PowerSupply><Name>%1</Name><Type>%2</Type>"
-                          "<MaxElectricalLength>150</MaxElectricalLength></PowerSupply>")
-        .arg(name, type);
-}
-
-QString tsSupply(const QString &name)
-{
-    return QStringLiteral("<PowerSupply><Name>%1</Name><Type>tessan</Type><Voltage>24</Voltage>"
-                          "<Power>240</Power><Ports>4</Ports><MaxPortPower>60</MaxPortPower>"
-                          "</PowerSupply>")
-        .arg(name);
-}
-
 QString obSupply(const QString &name)
 {
     return QStringLiteral("<PowerSupply><Name>%1</Name><Type>ombrel</Type></PowerSupply>")
@@ -65,24 +50,6 @@ QString fixture(const QString &name, const QString &type, const QStringList &sup
 {
     return QStringLiteral("<Fixture><Name>%1</Name><Type>%2</Type>%3%4</Fixture>")
         .arg(name, type, validSupplies(supplyNames), extra);
-}
-
-QString zvFixture(const QString &name, const QStringList &supplyNames = {},
-    const QString &extra = QString(), const QString &type = QStringLiteral("zelvane"))
-{
-    return fixture(name, type, supplyNames,
-        QStringLiteral("<PowerFactor>0.95</PowerFactor><MaxTemp>50</MaxTemp>"
-                       "<Resistance>22</Resistance><ElectricalLength>4</ElectricalLength>"
-                       "<Power>18</Power><FudgeFactor>1.1</FudgeFactor>"
-                       "<SafetyRequired>0</SafetyRequired><MinVoltage>108</MinVoltage>")
-            + extra);
-}
-
-QString flexString(const QString &name, const QStringList &supplyNames)
-{
-    return fixture(name, QStringLiteral("tsflex"), supplyNames,
-        QStringLiteral("<Voltage>24</Voltage><MinVoltage>18</MinVoltage><Current>0.02</Current>"
-                       "<StringCableResistance>0.01</StringCableResistance>"));
 }
 
 template<typename Record> QStringList names(const QList<Record *> &records)
@@ -118,6 +85,14 @@ public:
         write(zvFile, dbFile("1.0", zv));
         write(obFile, dbFile("1.0", ob));
         write(tsFile, dbFile("1.0", ts));
+    }
+    // The three files of a catalogue in tests/data/database/<name>.
+    void copyCase(const QString &name)
+    {
+        const QDir source(qEnvironmentVariable("WATTLAN_SOURCE_DIR")
+            + QStringLiteral("/tests/data/database/") + name);
+        for (const QString &file : {zvFile, obFile, tsFile})
+            QVERIFY(QFile::copy(source.filePath(file), dir.filePath(file)));
     }
     bool load() { return database.load(QDir(dir.path())); }
     QString path(const QString &fileName) const { return dir.filePath(fileName); }
@@ -407,7 +382,9 @@ private slots:
     void supplyOfFlexTypeIsUnknown()
     {
         Prepared db;
-        db.writeAll(supplies(zvSupply("Flexy", "tsflex")), QString(), QString());
+        db.writeAll(supplies("<PowerSupply><Name>Flexy</Name><Type>tsflex</Type>"
+                             "<MaxElectricalLength>150</MaxElectricalLength></PowerSupply>"),
+            QString(), QString());
         QVERIFY(db.load());
         QCOMPARE(db.warnings,
             QStringList(errorIn(db.path(zvFile), "PowerSupply Flexy has unknown type")));
@@ -417,14 +394,7 @@ private slots:
     void elementsWithoutName()
     {
         Prepared db;
-        db.writeAll(QString(),
-            supplies("<PowerSupply><Type>ombrel</Type></PowerSupply>"
-                     "<PowerSupply><Name></Name><Type>ombrel</Type></PowerSupply>"
-                     "<PowerSupply><Type>ombrel</Type><Group><Name>Deep</Name></Group>"
-                     "</PowerSupply>")
-                + fixtures("<Fixture><Type>ombrel</Type></Fixture>"
-                           "<Fixture Name=\"Attr\"><Type>ombrel</Type></Fixture>"),
-            QString());
+        db.copyCase("unnamed");
         QVERIFY(db.load());
         const QString supply = errorIn(db.path(obFile), "PowerSupply element with no Name");
         const QString fixtureMessage = errorIn(db.path(obFile), "Fixture element with no Name");
@@ -438,18 +408,7 @@ private slots:
     void readingOrderAcrossFiles()
     {
         Prepared db;
-        db.writeAll(supplies(tsSupply("T1") + obSupply("O1") + zvSupply("Z1"))
-                + fixtures(fixture("ob-a", "ombrel") + zvFixture("zv-a") + fixture("ob-b", "ombrel")
-                    + flexString("flex-a", {"T1"})),
-            // Fixtures before supplies, and a supply list nested inside a fixture list.
-            fixtures(zvFixture("zv-b", {"Z2"}) + "<Group>" + supplies(zvSupply("Z2")) + "</Group>"
-                + fixture("ts-a", "Tessan", {},
-                    "<Voltage>24</Voltage><MinVoltage>21</MinVoltage>"
-                    "<Current>0.35</Current><Length>0.5</Length>"
-                    "<Resistance>80</Resistance>")),
-            "<Catalogue>" + supplies(obSupply("O2") + tsSupply("T2")) + "</Catalogue>"
-                + fixtures(flexString("flex-b", {"t2", "T1"}) + zvFixture("zv-c", {}, {}, "ZELVANE")
-                    + fixture("ob-c", "ombrel", {"O1", "O2"})));
+        db.copyCase("readingorder");
         QVERIFY(db.load());
         QCOMPARE(db.warnings, QStringList());
         QCOMPARE(names(db.database.m_zvSupplies), QStringList({"Z1", "Z2"}));
@@ -471,12 +430,7 @@ private slots:
         const QString notDefined
             = QStringLiteral("Error parsing \"Valid Supply\" item for fixture %1.\nSupply %2 not "
                              "defined.");
-        db.writeAll(supplies(obSupply("DRIVER 40") + obSupply("Driver 20") + tsSupply("Hub")
-                        + obSupply("driver 40"))
-                + fixtures(fixture("Sconce", "ombrel",
-                               {"driver 40", "Driver 20", "Hub", "Later", "Driver 20", ""})
-                    + zvFixture("Cove", {"Hub"}) + flexString("Flex", {"hub", "Driver 20"})),
-            QString(), supplies(obSupply("Later")));
+        db.copyCase("validsupplies");
         QVERIFY(db.load());
         QCOMPARE(db.warnings,
             QStringList({notDefined.arg("Sconce", "HUB"), notDefined.arg("Sconce", "LATER"),
@@ -495,15 +449,7 @@ private slots:
     void validSuppliesAtAnyDepthAndNestedListsOnce()
     {
         Prepared db;
-        db.writeAll(supplies(obSupply("A") + obSupply("B") + "<Group>" + supplies(obSupply("C"))
-                        + "</Group>")
-                + fixtures(
-                    fixture("F", "ombrel", {},
-                        "<Options><ValidSupplyList><Pair><Supply>A</Supply></Pair>"
-                        "<ValidSupplyList><Supply>B</Supply></ValidSupplyList></ValidSupplyList>"
-                        "</Options><ValidSupplyList><Supply>C</Supply></ValidSupplyList>")
-                    + fixtures(fixture("G", "ombrel"))),
-            QString(), QString());
+        db.copyCase("nestedlists");
         QVERIFY(db.load());
         QCOMPARE(db.warnings, QStringList());
         // An item inside nested lists of one name is one record, not two.
@@ -515,12 +461,7 @@ private slots:
     void incompleteRecordsAreKept()
     {
         Prepared db;
-        db.writeAll(supplies("<PowerSupply><Name>Zero</Name><Type>zelvane</Type></PowerSupply>"
-                             "<PowerSupply><Name>Hub</Name><Type>tessan</Type><Voltage>24"
-                             "</Voltage></PowerSupply>")
-                + fixtures(fixture("Cove", "zelvane", {"Zero"},
-                    "<PowerFactor>0.9</PowerFactor><Resistance>20</Resistance>")),
-            QString(), QString());
+        db.copyCase("incomplete");
         QVERIFY(db.load());
         QCOMPARE(db.warnings,
             QStringList({"Error parsing Zero\nMaxElectricalLength and MaxNumFixtures are both zero",
@@ -539,12 +480,7 @@ private slots:
     void disabledFixturesAreReadInFullAndDropped()
     {
         Prepared db;
-        db.writeAll(supplies(obSupply("S"))
-                + fixtures(fixture("Old", "ombrel", {"S", "Gone"}, "<Disable>1</Disable>")
-                    + fixture("Kept", "ombrel", {}, "<Disable>0</Disable>")
-                    + fixture("Word", "ombrel", {}, "<Disable>true</Disable>")
-                    + fixture("Cove", "zelvane", {}, "<Disable>2</Disable>")),
-            QString(), QString());
+        db.copyCase("disabled");
         QVERIFY(db.load());
         QCOMPARE(db.warnings,
             QStringList({"Error parsing \"Valid Supply\" item for fixture Old.\nSupply GONE not "

@@ -19,6 +19,7 @@ class TestDocuments : public QObject
     Q_OBJECT
 
     QTemporaryDir m_dir;
+    QTemporaryDir m_settingsDir;
     std::unique_ptr<CapturingPrompter> m_prompter;
     std::unique_ptr<Wattlan> m_window;
 
@@ -35,6 +36,13 @@ class TestDocuments : public QObject
     void addFixture() { child<QPushButton>(window(), "m_ZV_AddFixture_Button")->click(); }
 
 private slots:
+    // A settings store of this test's own: tests run side by side.
+    void initTestCase()
+    {
+        QVERIFY(m_settingsDir.isValid());
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_settingsDir.path());
+    }
+
     void init()
     {
         QVERIFY(m_dir.isValid());

@@ -46,6 +46,13 @@ QString missingThirdFile(const QTemporaryDir &dir)
         .arg(dir.filePath(sampleFiles[2]));
 }
 
+// A catalogue of tests/data/startup.
+QDir startupCatalogue(const char *name)
+{
+    return QDir(qEnvironmentVariable("WATTLAN_SOURCE_DIR") + QStringLiteral("/tests/data/startup/")
+        + QLatin1String(name));
+}
+
 template<typename Record> QStringList names(const QList<Record *> &records)
 {
     QStringList result;
@@ -139,20 +146,8 @@ private slots:
 
     void emptyListLeavesItsSelectorEmpty()
     {
-        QTemporaryDir dir;
-        const QByteArray file = "<YmConfig><DBVersion>7</DBVersion><FixtureList><Fixture>"
-                                "<Name>A</Name><Type>tsflex</Type></Fixture><Fixture>"
-                                "<Name>B</Name><Type>tsflex</Type></Fixture><Fixture>"
-                                "<Name>C</Name><Type>tsflex</Type></Fixture></FixtureList>"
-                                "</YmConfig>";
-        for (const QString &name : sampleFiles) {
-            QFile out(dir.filePath(name));
-            QVERIFY(out.open(QIODevice::WriteOnly));
-            out.write(
-                name == sampleFiles[1] ? file : QByteArray("<r><DBVersion>7</DBVersion></r>"));
-        }
         CapturingPrompter prompter;
-        Wattlan window {QDir(dir.path())};
+        Wattlan window {startupCatalogue("emptylists")};
         QVERIFY(window.databaseLoaded());
         const QComboBox *flex = window.findChild<QComboBox *>("m_Flex_Combo");
         QCOMPARE(entries(flex), QStringList({"A", "B", "C"}));
@@ -165,14 +160,8 @@ private slots:
     // and in the about box.
     void versionTextIsShownAsWritten()
     {
-        QTemporaryDir dir;
-        for (const QString &name : sampleFiles) {
-            QFile out(dir.filePath(name));
-            QVERIFY(out.open(QIODevice::WriteOnly));
-            out.write("<r><DBVersion>&lt;b&gt;7&lt;/b&gt; &amp; up</DBVersion></r>");
-        }
         CapturingPrompter prompter;
-        Wattlan window {QDir(dir.path())};
+        Wattlan window {startupCatalogue("markupversion")};
         QVERIFY(window.databaseLoaded());
         QCOMPARE(prompter.texts(), QStringList());
         const QStringList log

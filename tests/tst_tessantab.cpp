@@ -67,36 +67,40 @@ private slots:
                      .isEmpty());
     }
 
-    void addJumperStopsAtTheTypesLimitInARow_data()
+    void buttonsBuildTheRun_data()
     {
+        // Presses: J adds a jumper, F a fixture, D deletes the last cell.
         QTest::addColumn<QString>("fixture");
+        QTest::addColumn<QString>("presses");
         QTest::addColumn<QStringList>("run");
-        QTest::newRow("MaxInARow 2") << "Puck" << QStringList({"F", "J", "J"});
-        QTest::newRow("MaxInARow 0") << "Free" << QStringList({"F", "J", "J", "J"});
+        QTest::newRow("MaxInARow 2") << "Puck"
+                                     << "JJJ" << QStringList({"F", "J", "J"});
+        QTest::newRow("MaxInARow 0") << "Free"
+                                     << "JJJ" << QStringList({"F", "J", "J", "J"});
+        QTest::newRow("limit counts only the jumpers at the end")
+            << "Puck"
+            << "JJFJJJ" << QStringList({"F", "J", "J", "F", "J", "J"});
+        QTest::newRow("delete takes the last cell") << "Puck"
+                                                    << "JD" << QStringList({"F"});
+        QTest::newRow("delete never leaves the run empty") << "Puck"
+                                                           << "JDD" << QStringList({"F"});
     }
 
-    void addJumperStopsAtTheTypesLimitInARow()
+    void buttonsBuildTheRun()
     {
         QFETCH(QString, fixture);
+        QFETCH(QString, presses);
         QFETCH(QStringList, run);
         TabWindow tab;
         tab.choose("m_TSFixture_Combo", fixture);
-        for (int press = 0; press < 3; ++press)
-            tab.click(page, "m_TS_AddJumper_Button");
+        for (const QChar press : presses)
+            tab.click(page,
+                press == 'J'       ? "m_TS_AddJumper_Button"
+                    : press == 'F' ? "m_TS_AddFixture_Button"
+                                   : "m_TS_Delete_Button");
         const CFrame *frame = tab.child<CFrame>("m_TS_Frame");
         QCOMPARE(kinds(frame), run);
-        QCOMPARE(frame->jumperCount(), run.size() - 1);
-    }
-
-    void limitCountsOnlyTheJumpersAtTheEnd()
-    {
-        TabWindow tab;
-        for (const char *button :
-            {"m_TS_AddJumper_Button", "m_TS_AddJumper_Button", "m_TS_AddFixture_Button",
-                "m_TS_AddJumper_Button", "m_TS_AddJumper_Button", "m_TS_AddJumper_Button"})
-            tab.click(page, button);
-        QCOMPARE(
-            kinds(tab.child<CFrame>("m_TS_Frame")), QStringList({"F", "J", "J", "F", "J", "J"}));
+        QCOMPARE(frame->jumperCount(), run.count("J"));
     }
 
     void newJumperCopiesTheLastJumpersType()
@@ -168,17 +172,6 @@ private slots:
         QCOMPARE(frame->fixtureCount(), 1);
         QCOMPARE(tab.child<QComboBox>("m_TSSupply_Combo")->count(), 1);
         QCOMPARE(frame->cells().first()->item()->Name, QStringLiteral("Free"));
-    }
-
-    void deleteNeverLeavesTheRunEmpty()
-    {
-        TabWindow tab;
-        tab.click(page, "m_TS_AddJumper_Button");
-        tab.click(page, "m_TS_Delete_Button");
-        const CFrame *frame = tab.child<CFrame>("m_TS_Frame");
-        QCOMPARE(kinds(frame), QStringList({"F"}));
-        tab.click(page, "m_TS_Delete_Button");
-        QCOMPARE(kinds(frame), QStringList({"F"}));
     }
 
     void resetLeavesOneFixture()

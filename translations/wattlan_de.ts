@@ -368,14 +368,6 @@ Möchten Sie die Download-Seite öffnen?</translation>
         <translation>Ihr Wurzelelement ist &quot;%1&quot;, nicht &quot;Wattlan&quot;.</translation>
     </message>
     <message>
-        <source>Other</source>
-        <translation>Andere</translation>
-    </message>
-    <message>
-        <source>Custom Leader</source>
-        <translation>Eigene Zuleitung</translation>
-    </message>
-    <message>
         <source>It is larger than %1 MB.</source>
         <translation>Sie ist größer als %1 MB.</translation>
     </message>
