@@ -33,7 +33,7 @@ qint64 timeLimitMsecs()
     const int scale = qEnvironmentVariableIntValue("WATTLAN_SLOW_FACTOR", &ok);
     return 30000 * (ok && scale > 1 ? scale : 1);
 }
-constexpr long MemoryLimitKiB = 1536 * 1024;
+constexpr long MemoryLimitKiB = 2048 * 1024;
 
 long peakResidentKiB()
 {
