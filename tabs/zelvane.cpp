@@ -323,9 +323,9 @@ void Wattlan::ZV_AddFixture(bool continuePattern)
     if (!fixture)
         return; // nothing to add a cell for
     CFrame *frame = ui.m_ZV_Frame;
-    if (frame->fixtureCount() >= 1 && fixture->JumperRequired)
-        ZV_AddJumper();
-    else if (continuePattern && RunCells::endsWithJumperThenFixture(*frame))
+    // A jumper first when the fixture needs one, or to go on with the pattern.
+    if ((frame->fixtureCount() >= 1 && fixture->JumperRequired)
+        || (continuePattern && RunCells::endsWithJumperThenFixture(*frame)))
         ZV_AddJumper();
     auto *cell = new CWidget;
     cell->setFixture(fixture, frame->fixtureCount() + 1);

@@ -46,7 +46,7 @@ public:
     // Fills the file system up, leaving about free bytes; returns the filler.
     QString fill(qint64 free) const
     {
-        const QString filler = path(QStringLiteral("filler"));
+        QString filler = path(QStringLiteral("filler"));
         QFile file(filler);
         if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
             return filler;
