@@ -53,7 +53,7 @@ struct AppSession
 };
 
 // A bare QTextEdit set up as the form sets up the log, at the log's size,
-// appending as the main window does.
+// taking each line with append() and scrolled to its end after each.
 struct BareSession
 {
     std::unique_ptr<QTextEdit> edit = std::make_unique<QTextEdit>();
