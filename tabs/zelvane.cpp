@@ -8,6 +8,7 @@
 #include "framerun.h"
 #include "jwidget.h"
 #include "prompter.h"
+#include "selectors.h"
 #include "spinvalue.h"
 #include "zvrecords.h"
 
@@ -174,9 +175,7 @@ double Wattlan::ZV_MaxLoad() const
 
 ZVFixture *Wattlan::ZV_FixtureAt(int index) const
 {
-    bool isNumber = false;
-    const int position = ui.m_ZVFixture_Combo->itemData(index).toInt(&isNumber);
-    return isNumber ? entryAt(m_database.m_zvFixtures, position) : nullptr;
+    return Selectors::recordOfEntry(*ui.m_ZVFixture_Combo, index, m_database.m_zvFixtures);
 }
 
 ZVFixture *Wattlan::ZV_SelectedFixture() const
