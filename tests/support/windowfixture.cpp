@@ -1,0 +1,83 @@
+#include "windowfixture.h"
+
+#include "cframe.h"
+#include "cwidget.h"
+#include "jwidget.h"
+
+#include <QLabel>
+#include <QSpinBox>
+
+QDir testCatalogue(const QString &name)
+{
+    const QString source = qEnvironmentVariable("WATTLAN_SOURCE_DIR");
+    const QDir dir(name.isEmpty() ? source + QStringLiteral("/data")
+                                  : source + QStringLiteral("/tests/data/") + name);
+    if (!dir.exists(QStringLiteral("ym_config_zv.xml")))
+        qFatal("no test catalogue in %s", qPrintable(dir.path()));
+    return dir;
+}
+
+IsolatedSettings::IsolatedSettings()
+{
+    if (!m_dir.isValid())
+        qFatal("no temporary folder for the settings");
+    for (QSettings::Format format : {QSettings::NativeFormat, QSettings::IniFormat})
+        QSettings::setPath(format, QSettings::UserScope, m_dir.path());
+}
+
+WindowFixture::WindowFixture(const QDir &catalogue) : window(std::make_unique<Wattlan>(catalogue))
+{ }
+
+void WindowFixture::click(const char *button, const char *page) const
+{
+    if (page)
+        child<QWidget>(page)->setEnabled(true);
+    child<QAbstractButton>(button)->click();
+}
+
+void WindowFixture::choose(const char *combo, const QString &text) const
+{
+    QComboBox *selector = child<QComboBox>(combo);
+    const int index = selector->findText(text);
+    if (index < 0)
+        qFatal("no entry %s in %s", qPrintable(text), combo);
+    selector->setCurrentIndex(index);
+}
+
+void WindowFixture::trigger(const char *action) const
+{
+    child<QAction>(action)->trigger();
+}
+
+void WindowFixture::offerDocumentActions() const
+{
+    for (const char *name : {"actionNew", "actionOpen", "actionSave", "actionSave_As"})
+        child<QAction>(name)->setVisible(true);
+}
+
+QStringList WindowFixture::log() const
+{
+    return child<QTextEdit>("m_messageBox")->toPlainText().split(QLatin1Char('\n'));
+}
+
+QString WindowFixture::statusText() const
+{
+    return child<QStatusBar>("statusBar")->currentMessage();
+}
+
+QString WindowFixture::describeRun(const char *frame) const
+{
+    QStringList cells;
+    for (const CWidget *cell : run(frame)->cells()) {
+        if (const JWidget *jumper = cell->jumperWidget())
+            cells << QStringLiteral("J%1/%2/%3")
+                         .arg(jumper->jumperCombo()->currentIndex())
+                         .arg(jumper->gaugeCombo()->currentIndex())
+                         .arg(jumper->lengthSpin()->value());
+        else if (const auto *label = qobject_cast<const QLabel *>(cell->widget()))
+            cells << label->text();
+        else
+            cells << QStringLiteral("?");
+    }
+    return cells.join(QLatin1Char(' '));
+}

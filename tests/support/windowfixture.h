@@ -1,0 +1,74 @@
+#pragma once
+
+// The one fixture of the window-level tests: a main window on a catalogue
+// folder, with every box answered by a CapturingPrompter, and the means to
+// work it as a user does: click, choose an entry, read the run and the log.
+#include "testsupport.h"
+#include "wattlan.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QComboBox>
+#include <QDir>
+#include <QSettings>
+#include <QStatusBar>
+#include <QTemporaryDir>
+#include <QTextEdit>
+
+#include <memory>
+
+class CFrame;
+
+// The folder of a test catalogue under tests/data, or the sample catalogue
+// of data/ for an empty name.
+QDir testCatalogue(const QString &name = QString());
+
+// Keeps the user's own settings out of reach: while it lives, every
+// settings store of the user scope is a temporary folder of its own.
+class IsolatedSettings
+{
+public:
+    IsolatedSettings();
+    void clear() { QSettings().clear(); }
+
+private:
+    QTemporaryDir m_dir;
+};
+
+class WindowFixture
+{
+public:
+    // The start-up's own boxes stay in prompter.boxes; call
+    // prompter.clear() when they are not the test's business.
+    explicit WindowFixture(const QDir &catalogue = testCatalogue());
+
+    template<typename T> T *child(const char *name) const
+    {
+        T *object = window->findChild<T *>(QLatin1String(name));
+        if (!object)
+            qFatal("no child %s", name);
+        return object;
+    }
+
+    // Clicks a button; a page that the start-up took out of the tab widget
+    // is enabled first, as putting its tab back would do.
+    void click(const char *button, const char *page = nullptr) const;
+    // Selects the entry with the given text in a selector.
+    void choose(const char *combo, const QString &text) const;
+    void trigger(const char *action) const;
+    // Makes New, Open, Save and Save As visible, as a build offering them would.
+    void offerDocumentActions() const;
+
+    QStringList log() const;
+    QStringList logSince(qsizetype before) const { return log().mid(before); }
+    QString lastLogLine() const { return log().constLast(); }
+    QString statusText() const;
+
+    CFrame *run(const char *frame = "m_ZV_Frame") const { return child<CFrame>(frame); }
+    // A run as text: "1: VC4" for a fixture cell's label, "J2/1/6" for a
+    // jumper with its jumper row, gauge row and length; separated by spaces.
+    QString describeRun(const char *frame = "m_ZV_Frame") const;
+
+    CapturingPrompter prompter;
+    std::unique_ptr<Wattlan> window;
+};
