@@ -5,7 +5,7 @@
 # in build-fuzz/corpus/<target>/, seeded from fuzz/seeds/<target>/; a crash, a
 # leak, undefined behaviour, an input slower than 10 s or one that needs more
 # than 2 GB leaves its input in build-fuzz/artifacts/<target>/ and fails the
-# run. Turn such an input into a test case of tests/hostile/ the day it is found.
+# run. Turn such an input into a test case of tests/readers/ the day it is found.
 set -euo pipefail
 cd "$(dirname "$0")"
 seconds=${1:-60}

@@ -5,21 +5,12 @@
 #include "fuzzsupport.h"
 
 #include <QDir>
-#include <QFile>
 #include <QTemporaryDir>
 
 #include <cstdlib>
 
 namespace {
 QTemporaryDir *folder = nullptr;
-
-void writeFile(const QString &name, const QByteArray &contents)
-{
-    QFile file(folder->filePath(name));
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)
-        || file.write(contents) != contents.size())
-        std::abort(); // the harness itself failed
-}
 
 // A supply whose technology matches none of the fixture's own is never valid.
 template<typename Fixture> void checkValidSupplies(const QList<Fixture *> &fixtures, int tech)
@@ -41,15 +32,16 @@ extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
     FuzzSupport::initialize(argc, argv);
     folder = new QTemporaryDir;
     // The first file is the fuzzer's; the other two are the smallest valid ones.
-    const QByteArray minimal = "<Database><DBVersion>1.0</DBVersion></Database>";
-    writeFile(QStringLiteral("ym_config_ob.xml"), minimal);
-    writeFile(QStringLiteral("ym_config_ts.xml"), minimal);
+    for (const char *name : {"ym_config_ob.xml", "ym_config_ts.xml"})
+        FuzzSupport::writeFile(folder->filePath(QLatin1String(name)),
+            "<Database><DBVersion>1.0</DBVersion></Database>");
     return 0;
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
-    writeFile(QStringLiteral("ym_config_zv.xml"), FuzzSupport::bytes(data, size));
+    FuzzSupport::writeFile(
+        folder->filePath(QStringLiteral("ym_config_zv.xml")), FuzzSupport::bytes(data, size));
     Database database;
     int warnings = 0;
     database.setReporter([&warnings](const QString &text) {

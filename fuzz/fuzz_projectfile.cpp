@@ -9,7 +9,6 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QDir>
-#include <QFile>
 #include <QMessageBox>
 #include <QTemporaryDir>
 #include <QTextEdit>
@@ -61,11 +60,9 @@ extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
     // One window for every input, as the user's: the catalogue lies in the
     // source tree, the build copies it beside the program.
     window = new Wattlan(QDir(QStringLiteral(WATTLAN_SAMPLE_CATALOGUE)));
-    if (!window->databaseLoaded())
-        std::abort();
     openAction = window->findChild<QAction *>(QStringLiteral("actionOpen"));
     messageLog = window->findChild<QTextEdit *>(QStringLiteral("m_messageBox"));
-    if (!openAction || !messageLog)
+    if (!window->databaseLoaded() || !openAction || !messageLog)
         std::abort();
     openAction->setVisible(true);
     // The window goes before the application object does, as in the program.
@@ -80,11 +77,7 @@ extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
-    QFile file(prompter->inputFile);
-    const QByteArray bytes = FuzzSupport::bytes(data, size);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size())
-        std::abort();
-    file.close();
+    FuzzSupport::writeFile(prompter->inputFile, FuzzSupport::bytes(data, size));
     openAction->trigger();
     // The log grows with every calculation; without this the fuzzer would
     // run out of memory long before it runs out of inputs.

@@ -24,8 +24,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     for (auto it = file->cbegin(); it != file->cend(); ++it) {
         if (it.key().isEmpty())
             std::abort(); // the reader promises named entries only
-        const bool newer = ours < it->version;
-        (void)newer;
+        (void)(ours < it->version);
         (void)it->version.toString();
         (void)QUrl(it->downloadUrl).isValid();
     }

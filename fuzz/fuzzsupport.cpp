@@ -5,6 +5,8 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
+#include <cstdlib>
+
 namespace FuzzSupport {
 
 // NOLINTNEXTLINE(readability-non-const-parameter): the application object keeps a reference to argc
@@ -22,6 +24,14 @@ void initialize(int *argc, char ***argv)
     new QApplication(*argc, *argv);
     QCoreApplication::setOrganizationName(QStringLiteral("Orvane"));
     QCoreApplication::setApplicationName(QStringLiteral("Wattlan"));
+}
+
+void writeFile(const QString &path, const QByteArray &contents)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)
+        || file.write(contents) != contents.size())
+        std::abort();
 }
 
 } // namespace FuzzSupport

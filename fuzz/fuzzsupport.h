@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QString>
 
 #include <cstddef>
 #include <cstdint>
@@ -13,6 +14,9 @@ namespace FuzzSupport {
 // mode, settings and files inside a scratch home folder). Called from each
 // target's LLVMFuzzerInitialize.
 void initialize(int *argc, char ***argv);
+
+// Writes a file whole, or ends the process: the harness itself failed.
+void writeFile(const QString &path, const QByteArray &contents);
 
 inline QByteArray bytes(const uint8_t *data, size_t size)
 {

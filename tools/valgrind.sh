@@ -5,7 +5,7 @@
 # inside libraries outside the project are suppressed in
 # tests/sanitizers/valgrind.supp, each with its reason). Not part of CI: it
 # takes far longer than the sanitizer build, which CI runs instead.
-# Example: tools/valgrind.sh -R tst_hostile
+# Example: tools/valgrind.sh -R tst_catalogue
 set -euo pipefail
 cd "$(dirname "$0")/.."
 tools/need-packages.sh valgrind

@@ -1,0 +1,76 @@
+#pragma once
+
+// The readers' tests: every input of tests/readers/<kind>/ (and the huge
+// ones made in code) is read and what the reader kept and said, one line
+// each, is compared with the outcome kept for it in
+// tests/readers/expected/<kind>.txt.
+#include <QByteArray>
+#include <QDir>
+#include <QMap>
+#include <QSet>
+#include <QString>
+#include <QStringList>
+
+class Database;
+class QElapsedTimer;
+class YmItem;
+
+namespace Readers {
+
+QString sourcePath(const QString &relative);
+QByteArray fileBytes(const QString &path);
+bool writeBytes(const QString &path, const QByteArray &bytes);
+
+// The outcomes of one kind of input. A file holds "== name" lines, each
+// followed by the lines of that case's outcome; lines starting with "#" are
+// comments. A line's line breaks are written "\n".
+class Expected
+{
+public:
+    explicit Expected(const QString &kind);
+    // Adds a row of the columns "bytes" (the input, or empty) and "path"
+    // (the input's file or folder, or empty) and records its name.
+    void row(const QString &name, const QByteArray &bytes, const QString &path = QString());
+    // A row for every file and folder of tests/readers/<kind>/.
+    void fileRows();
+    // Compares outcome with the kept one; on a difference prints the whole
+    // new outcome, ready to judge and, if right, to paste.
+    bool matches(const QString &name, const QStringList &outcome) const;
+    bool has(const QString &name) const { return m_outcomes.contains(name); }
+    // Outcomes without a row, and rows without an outcome.
+    QStringList unmatched() const;
+
+private:
+    QString m_kind;
+    QMap<QString, QStringList> m_outcomes;
+    QSet<QString> m_rows;
+};
+
+// A text as one line of an outcome: control characters made visible, and
+// long texts shortened to their start and their length.
+QString shown(const QString &text, int limit = 80);
+// At most first, "... N in all" and last of a long list.
+QStringList shortened(const QStringList &lines, int limit = 6);
+
+// A record as its fields, one line; a fixture with its cables and supplies.
+QStringList describe(const YmItem *record);
+// What a load said and kept: the result, each warning with folder written as
+// DIR, the version and every record of every list.
+QStringList outcomeOf(
+    const Database &db, bool loaded, const QStringList &warnings, const QString &folder);
+
+// Runs read on the current row's bytes within the time and memory bounds
+// and compares its outcome with the kept one.
+#define READERS_CHECK(expected, outcome)                                                \
+    do {                                                                                \
+        const QString rowName = QString::fromUtf8(QTest::currentDataTag());             \
+        const bool same = (expected).matches(rowName, outcome);                         \
+        QVERIFY2((expected).has(rowName), "no expected outcome for this case");         \
+        QVERIFY(same);                                                                  \
+        QVERIFY2(Readers::withinBounds(timer), qPrintable(Readers::boundsText(timer))); \
+    } while (false)
+
+bool withinBounds(const QElapsedTimer &timer);
+QString boundsText(const QElapsedTimer &timer);
+
+} // namespace Readers

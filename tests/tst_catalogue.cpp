@@ -1,0 +1,370 @@
+// The readers of files from outside: the product catalogue, its records and
+// the update file. Every input of tests/readers/ (and the huge ones made
+// here) is read, and what the reader said and kept must be what
+// tests/readers/expected/ keeps for it, within bounded time and memory.
+#include "database.h"
+#include "readersupport.h"
+#include "testsupport.h"
+#include "updatefile.h"
+#include "xmlnesting.h"
+
+#include <QDomDocument>
+#include <QElapsedTimer>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+#include <QTextStream>
+#include <QXmlStreamReader>
+
+#include <functional>
+#include <memory>
+
+using namespace Readers;
+
+namespace {
+// The same bytes every run, so that a failure can be replayed.
+QByteArray noise(int size, quint32 seed)
+{
+    QRandomGenerator generator(seed);
+    QByteArray bytes(size, '\0');
+    for (char &byte : bytes)
+        byte = char(generator.bounded(256));
+    return bytes;
+}
+
+QByteArray utf16(const QString &text, bool bigEndian)
+{
+    QByteArray bytes = bigEndian ? QByteArray("\xfe\xff", 2) : QByteArray("\xff\xfe", 2);
+    for (const QChar c : text) {
+        const char high = char(c.unicode() >> 8), low = char(c.unicode() & 0xff);
+        bytes.append(bigEndian ? high : low).append(bigEndian ? low : high);
+    }
+    return bytes;
+}
+
+QByteArray fixtureFile(const QByteArray &name, const QByteArray &extra = {})
+{
+    return "<Database><DBVersion>1.0</DBVersion>" + extra + "<FixtureList><Fixture><Name>" + name
+        + "</Name><Type>ombrel</Type></Fixture></FixtureList></Database>";
+}
+
+// The deepest nesting an XML reader meets before the document ends or its
+// first fault stops it: what the glance must never understate.
+int readerDepth(const QByteArray &document)
+{
+    QXmlStreamReader reader(document);
+    int depth = 0, deepest = 0;
+    while (!reader.atEnd()) {
+        const QXmlStreamReader::TokenType token = reader.readNext();
+        if (token == QXmlStreamReader::StartElement)
+            deepest = qMax(deepest, ++depth);
+        else if (token == QXmlStreamReader::EndElement)
+            --depth;
+    }
+    return deepest;
+}
+
+QByteArray nested(int depth)
+{
+    return QByteArray("<a>").repeated(depth) + QByteArray("</a>").repeated(depth);
+}
+} // namespace
+
+class TestCatalogue : public QObject
+{
+    Q_OBJECT
+
+    Expected m_databases {QStringLiteral("database")};
+    Expected m_records {QStringLiteral("records")};
+    Expected m_updates {QStringLiteral("update")};
+
+private slots:
+    // A kept outcome without its input would prove nothing.
+    void cleanupTestCase()
+    {
+        QCOMPARE(
+            m_databases.unmatched() + m_records.unmatched() + m_updates.unmatched(), QStringList());
+    }
+
+    void databases_data();
+    // A file is read as the first of the three, the other two holding only a
+    // version; a folder is read as the catalogue it is. Loaded twice into the
+    // same database, which must then hold the second load alone.
+    void databases()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, path);
+        QTemporaryDir dir;
+        if (!QFileInfo(path).isDir()) {
+            path = dir.path();
+            QVERIFY(writeBytes(dir.filePath(QStringLiteral("ym_config_zv.xml")), bytes));
+            for (const char *other : {"ym_config_ob.xml", "ym_config_ts.xml"})
+                QVERIFY(writeBytes(dir.filePath(QLatin1String(other)),
+                    "<Database><DBVersion>1.0</DBVersion></Database>"));
+        }
+        QElapsedTimer timer;
+        timer.start();
+        Database db;
+        QStringList warnings;
+        db.setReporter([&](const QString &text) { warnings << text; });
+        db.load(QDir(path));
+        warnings.clear();
+        const bool loaded = db.load(QDir(path));
+        READERS_CHECK(m_databases, outcomeOf(db, loaded, warnings, QDir(path).absolutePath()));
+    }
+
+    void records_data();
+    // One record element read by the record of its kind: whether it is
+    // complete, what it reported and every field it kept.
+    void records()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, path); // the kind
+        static const QMap<QString, std::function<YmItem *(const QString &)>> kinds {
+            {"wire", [](const QString &name) { return new YmWire(name); }},
+            {"cable", [](const QString &name) { return new YmJumper(name); }},
+            {"zv-supply", [](const QString &name) { return new ZVPowerSupply(name); }},
+            {"ts-supply", [](const QString &name) { return new TSPowerSupply(name); }},
+            {"zv-fixture", [](const QString &name) { return new ZVFixture(name); }},
+            {"ts-fixture", [](const QString &name) { return new TSFixture(name); }},
+            {"ob-fixture", [](const QString &name) { return new OBFixture(name); }},
+            {"flex", [](const QString &name) { return new FlexString(name); }}};
+        QVERIFY2(kinds.contains(path), qPrintable(path));
+        QDomDocument document;
+        QVERIFY(document.setContent(bytes));
+        const QDomElement element = document.documentElement();
+        QElapsedTimer timer;
+        timer.start();
+        QStringList outcome;
+        const DatabaseWarning::Scope scope([&](const QString &text) { outcome << text; });
+        std::unique_ptr<YmItem> record(kinds[path](YmItem::childText(element, "Name")));
+        const bool complete = record->fromXml(element);
+        outcome.prepend(QStringLiteral("%1, technology %2")
+                            .arg(complete ? "complete" : "incomplete")
+                            .arg(record->techType));
+        READERS_CHECK(m_records, outcome + describe(record.get()));
+    }
+
+    void updates_data();
+    void updates()
+    {
+        QFETCH(QByteArray, bytes);
+        QElapsedTimer timer;
+        timer.start();
+        const auto file = ReVazodiZedid::parseUpdateFile(bytes);
+        QStringList entries {QStringLiteral("refused")};
+        if (file) {
+            entries.clear();
+            for (auto it = file->cbegin(); it != file->cend(); ++it)
+                entries << QStringLiteral("%1 %2 [%3]")
+                               .arg(
+                                   shown(it.key()), it->version.toString(), shown(it->downloadUrl));
+            entries.sort();
+        }
+        READERS_CHECK(m_updates, shortened(entries));
+    }
+
+    // Without a reporter of its own the loader shows each problem in a box.
+    void defaultReporterShowsAWarningBox()
+    {
+        CapturingPrompter prompter;
+        QTemporaryDir dir;
+        Database database;
+        QVERIFY(!database.load(QDir(dir.path())));
+        QCOMPARE(prompter.boxes.size(), 1);
+        QCOMPARE(prompter.boxes[0].icon, QMessageBox::Warning);
+        QCOMPARE(prompter.boxes[0].text,
+            QStringLiteral("Cannot read database file %1:\nNo such file or directory.")
+                .arg(dir.filePath(QStringLiteral("ym_config_zv.xml"))));
+    }
+
+    // The glance that vouches for a shallow file before it is parsed.
+    void nestingGlance_data()
+    {
+        QTest::addColumn<QByteArray>("document");
+        QTest::addColumn<int>("maxDepth");
+        QTest::addColumn<bool>("surelyWithin");
+        const auto row = [](const char *name, const QByteArray &document, int depth, bool within) {
+            QTest::newRow(name) << document << depth << within;
+        };
+        row("empty", QByteArray(), 3, true);
+        row("at the limit", nested(3), 3, true);
+        row("one past the limit", nested(4), 3, false);
+        row("closing itself at the limit", "<a><a><a/></a></a>", 2, false);
+        row("closing itself below the limit", "<a><a/><a/><a/></a>", 2, true);
+        row("siblings do not add up", "<r>" + nested(3).repeated(50) + "</r>", 4, true);
+        row("declaration and comments",
+            "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<!-- <a><a><a><a> -->" + nested(2)
+                + "<!---->",
+            2, true);
+        row("tags in character data", "<r><![CDATA[<a><a><a>]]></r>", 1, true);
+        row("tags in a processing instruction", "<?pi <a><a><a>?><r/>", 1, true);
+        row("markup characters in attribute values", "<r a=\"/>\" b='\">'><s c=\"'/>'\"/></r>", 2,
+            true);
+        row("deep after a comment that looks closed", "<!-- -- > --><r>" + nested(3) + "</r>", 3,
+            false);
+        row("document type declaration", "<!DOCTYPE r><r/>", 3, false);
+        row("another encoding", "<?xml version='1.0' encoding='Shift_JIS'?><r/>", 3, false);
+        row("ASCII", "<?xml version='1.0' encoding = 'us-ascii'?><r/>", 3, true);
+        row("UTF-16", QByteArray("<\0r\0/\0>\0", 8), 3, false);
+        row("byte order mark", "\xEF\xBB\xBF<?xml version='1.0' encoding='utf-8'?><r/>", 1, true);
+        row("unterminated comment", "<r><!-- <a><a>", 1, true);
+        row("stray end tags do not make room", "</a></a></a>" + nested(4), 3, false);
+    }
+
+    void nestingGlance()
+    {
+        QFETCH(QByteArray, document);
+        QFETCH(int, maxDepth);
+        QFETCH(bool, surelyWithin);
+        QCOMPARE(nestsSurelyWithin(document, maxDepth), surelyWithin);
+        if (surelyWithin)
+            QVERIFY(readerDepth(document) <= maxDepth);
+    }
+
+    // Random documents, well-formed or not, truncated anywhere: whenever the
+    // glance vouches for one, a reader finds it no deeper.
+    void nestingGlanceNeverUnderstatesAReader()
+    {
+        static const QByteArray pieces[]
+            = {"<a>", "</a>", "<b x='1'>", "</b>", "<c/>", "<d y=\"/>\"/>", "text", "&lt;",
+                "<!-- <a><a> -->", "<![CDATA[ <a><a> ]]>", "<?pi <a> ?>", "<e z=\"'>'\">", "</e>",
+                ">", "\"", "'", "<", "/>", "<!--", "]]>", "?>", "\r\n"};
+        QRandomGenerator random(20120202);
+        int vouched = 0;
+        for (int round = 0; round < 20000; ++round) {
+            QByteArray document;
+            const int count = random.bounded(1, 40);
+            for (int i = 0; i < count; ++i)
+                document += pieces[random.bounded(int(std::size(pieces)))];
+            document.truncate(random.bounded(document.size() + 1));
+            const int maxDepth = random.bounded(0, 5);
+            if (nestsSurelyWithin(document, maxDepth)) {
+                ++vouched;
+                QVERIFY2(readerDepth(document) <= maxDepth, document.constData());
+            }
+        }
+        QVERIFY(vouched > 1000); // the quick answer is the common one
+    }
+};
+
+void TestCatalogue::databases_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("path");
+    Expected &rows = m_databases;
+    rows.fileRows();
+    rows.row("sample catalogue", {}, sourcePath("data"));
+    const QByteArray head = "<Database><DBVersion>1.0</DBVersion>";
+    rows.row("binary after a start tag", head + noise(64 * 1024, 1));
+    static const char withNul[] = "<FixtureList><Fixture><Name>A\0B</Name><Type>ombrel</Type>"
+                                  "</Fixture></FixtureList></Database>";
+    rows.row("NUL inside a name", head + QByteArray(withNul, sizeof withNul - 1));
+    rows.row("UTF-16 with a byte order mark",
+        utf16(QString::fromUtf8(fixtureFile("Gr\xc3\xbcn")), false));
+    QByteArray many = head + "<PowerSupplyList>";
+    for (int i = 0; i < 30000; ++i)
+        many += "<PowerSupply><Name>S" + QByteArray::number(i)
+            + "</Name><Type>ombrel</Type></PowerSupply><Unknown/>";
+    many += "</PowerSupplyList><FixtureList><Fixture><Name>All</Name><Type>ombrel</Type>"
+            "<ValidSupplyList>";
+    for (int i = 0; i < 30000; ++i)
+        many += "<Supply>s" + QByteArray::number(i) + "</Supply>";
+    rows.row("tens of thousands of elements",
+        many + "</ValidSupplyList></Fixture></FixtureList></Database>");
+    rows.row("megabyte attribute and name",
+        fixtureFile(QByteArray(1024 * 1024, 'n'))
+            .replace("<Database>", "<Database note=\"" + QByteArray(4 << 20, 'x') + "\">"));
+    // The lists at the deepest level a file may use, and one level deeper.
+    for (const int extra : {0, 1}) {
+        const int groups = Database::MaxElementDepth - 4 + extra;
+        rows.row(extra ? "nesting past the limit" : "nesting at the limit",
+            head + QByteArray("<g>").repeated(groups)
+                + "<FixtureList><Fixture><Name>Deep</Name><Type>ombrel</Type></Fixture>"
+                  "</FixtureList>"
+                + QByteArray("</g>").repeated(groups) + "</Database>");
+    }
+    rows.row("nested without bound", QByteArray("<a>").repeated(100000));
+    // One entity of 64 KiB used many times: no nesting, yet gigabytes.
+    rows.row("quadratic entity expansion",
+        "<?xml version=\"1.0\"?><!DOCTYPE Database [<!ENTITY a \"" + QByteArray(64 * 1024, 'a')
+            + "\">]>" + fixtureFile(QByteArray("&a;").repeated(20000)));
+    QByteArray laughs = "<?xml version=\"1.0\"?><!DOCTYPE r [<!ENTITY a \"aaaaaaaaaa\">";
+    for (char c = 'b'; c <= 'j'; ++c)
+        laughs += QByteArray("<!ENTITY ") + c + " \""
+            + (QByteArray("&") + char(c - 1) + ";").repeated(10) + "\">";
+    rows.row("billion laughs", laughs + "]><r><DBVersion>&j;</DBVersion></r>");
+    rows.row("larger than the limit",
+        head + "<!--" + QByteArray(Database::MaxFileSize, ' ') + "--></Database>");
+    QByteArray records = head
+        + "<PowerSupplyList><PowerSupply><Name>S</Name><Type>ombrel</Type>"
+          "</PowerSupply></PowerSupplyList><FixtureList>";
+    for (int i = 0; i < 20000; ++i)
+        records += "<Fixture><Name>Fixture " + QByteArray::number(i)
+            + "</Name><Type>ombrel</Type><ValidSupplyList><Supply>S</Supply></ValidSupplyList>"
+              "<Note>"
+            + QByteArray(100, 'x') + "</Note></Fixture>";
+    rows.row("several megabytes of records", records + "</FixtureList></Database>");
+    // A supply is found by the first of its name in any letter case.
+    const QByteArray longName = QString(20000, QChar(0x00e9)).toUtf8();
+    const QByteArray upper = QString(20000, QChar(0x00c9)).toUtf8();
+    rows.row("long names, a supply named twice",
+        fixtureFile(longName,
+            "<PowerSupplyList><PowerSupply><Name>" + longName
+                + "</Name><Type>ombrel</Type></PowerSupply><PowerSupply><Name>" + upper
+                + "</Name><Type>ombrel</Type></PowerSupply></PowerSupplyList>")
+            .replace("</Type></Fixture>",
+                "</Type><ValidSupplyList><Supply>" + upper + "</Supply><Supply>" + longName
+                    + "</Supply></ValidSupplyList></Fixture>"));
+}
+
+void TestCatalogue::records_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("path");
+    QDomDocument cases;
+    QVERIFY(cases.setContent(fileBytes(sourcePath("tests/readers/records.xml"))));
+    for (QDomElement c = cases.documentElement().firstChildElement(); !c.isNull();
+         c = c.nextSiblingElement()) {
+        QString xml;
+        QTextStream stream(&xml);
+        c.firstChildElement().save(stream, -1);
+        m_records.row(c.attribute("name"), xml.toUtf8(), c.attribute("kind"));
+    }
+}
+
+void TestCatalogue::updates_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("path");
+    Expected &rows = m_updates;
+    rows.fileRows();
+    const QByteArray entry = "<Application name=\"WATTLAN\" series=\"3\" major=\"2\" minor=\"1\" "
+                             "revision=\"7\" build=\"20120510\" download=\"https://example.test/";
+    rows.row("binary", noise(16 * 1024, 2));
+    rows.row("binary after the root", "<YmAppVersions>" + noise(16 * 1024, 3));
+    static const char withNul[] = "<YmAppVersions><Application name=\"WATT\0LAN\" series=\"3\" "
+                                  "major=\"2\" minor=\"1\" revision=\"7\" build=\"1\"/>"
+                                  "</YmAppVersions>";
+    rows.row("NUL inside an application name", QByteArray(withNul, sizeof withNul - 1));
+    rows.row("UTF-16 big-endian with a byte order mark",
+        utf16(QStringLiteral("<YmAppVersions><Application name=\"WATTLAN\" series=\"3\" major=\"2\""
+                             " minor=\"1\" revision=\"7\" build=\"5\"/></YmAppVersions>"),
+            true));
+    rows.row("megabyte download address",
+        "<YmAppVersions>" + entry + QByteArray(1024 * 1024, 'p') + "\"/></YmAppVersions>");
+    QByteArray many = "<YmAppVersions>";
+    for (int i = 0; i < 50000; ++i)
+        many += "<Application name=\"APP" + QByteArray::number(i)
+            + "\" series=\"3\" major=\"2\" minor=\"1\" revision=\"7\" build=\"1\"/>";
+    rows.row("tens of thousands of entries", many + "</YmAppVersions>");
+    rows.row("deep nesting inside an unknown element",
+        "<YmAppVersions><Notice>" + QByteArray("<n>").repeated(100000)
+            + QByteArray("</n>").repeated(100000) + "</Notice>" + entry + "\"/></YmAppVersions>");
+    rows.row("quadratic entity expansion in an address",
+        "<?xml version=\"1.0\"?><!DOCTYPE YmAppVersions [<!ENTITY a \"" + QByteArray(64 * 1024, 'a')
+            + "\">]><YmAppVersions>" + entry + QByteArray("&a;").repeated(20000)
+            + "\"/></YmAppVersions>");
+}
+
+WATTLAN_TEST_MAIN(TestCatalogue)
+#include "tst_catalogue.moc"
