@@ -14,7 +14,6 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
-#include <QRandomGenerator>
 #include <QSpinBox>
 #include <QTranslator>
 
@@ -98,31 +97,6 @@ void configure(WindowFixture &f)
     f.click("m_ZV_AddFixture_Button");
 }
 
-// Lowers the largest file this process may write while it lives, so that
-// a write fails part way as on a full disk.
-class FileSizeLimit
-{
-public:
-    explicit FileSizeLimit(rlim_t bytes)
-    {
-        getrlimit(RLIMIT_FSIZE, &m_previous);
-        m_handler = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit limit = m_previous;
-        limit.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    ~FileSizeLimit()
-    {
-        setrlimit(RLIMIT_FSIZE, &m_previous);
-        std::signal(SIGXFSZ, m_handler);
-    }
-    FileSizeLimit(const FileSizeLimit &) = delete;
-    FileSizeLimit &operator=(const FileSizeLimit &) = delete;
-
-private:
-    rlimit m_previous {};
-    void (*m_handler)(int) = nullptr;
-};
 } // namespace
 
 class TestProjects : public QObject
@@ -175,7 +149,6 @@ private slots:
     void savesAndReadsBack()
     {
         configure(f());
-        QCOMPARE(f().describeRun(), QStringLiteral("1: VC4 J2/2/12 2: VC4"));
         const QString shown = zelvaneTab(f());
         const QString workingDirectory = QDir::currentPath();
         saveAs(f(), path(QStringLiteral("plan")));
@@ -193,7 +166,6 @@ private slots:
         open(fresh, path(QStringLiteral("plan.xml")));
         QCOMPARE(fresh.prompter.texts(), QStringList());
         QCOMPARE(zelvaneTab(fresh), shown);
-        QCOMPARE(QDir::currentPath(), workingDirectory);
 
         QTranslator german;
         QVERIFY(
@@ -278,12 +250,17 @@ private slots:
         configure(f());
         const QString workingDirectory = QDir::currentPath();
         const QStringList log = f().log();
-        {
-            std::unique_ptr<FileSizeLimit> limit;
-            if (sizeLimit)
-                limit = std::make_unique<FileSizeLimit>(rlim_t(sizeLimit));
-            saveAs(f(), path(name));
-        }
+        // A lowered limit on the size of a file makes a write stop part way
+        // as on a full disk.
+        rlimit previousLimit {};
+        getrlimit(RLIMIT_FSIZE, &previousLimit);
+        rlimit limit = previousLimit;
+        limit.rlim_cur = sizeLimit ? rlim_t(sizeLimit) : limit.rlim_cur;
+        const auto handler = std::signal(SIGXFSZ, SIG_IGN);
+        setrlimit(RLIMIT_FSIZE, &limit);
+        saveAs(f(), path(name));
+        setrlimit(RLIMIT_FSIZE, &previousLimit);
+        std::signal(SIGXFSZ, handler);
         QCOMPARE(f().prompter.boxes.size(), 1);
         QCOMPARE(f().prompter.boxes.at(0).caption, QStringLiteral("Save Error"));
         QVERIFY2(f().prompter.boxes.at(0).text.startsWith(text.arg(path(name))),
@@ -299,9 +276,15 @@ private slots:
     }
 
     // Save and Save As name the current file; the suffix is appended to any
-    // other ending, and Save writes there again without a dialog.
+    // other ending, and Save writes there again without a dialog. The dialogs
+    // start in the folder of the last file; Untitled.xml after New is saved in
+    // the working directory.
     void savingNamesTheFile()
     {
+        const QString home = QDir::homePath();
+        f().trigger("actionOpen"); // cancelled
+        f().trigger("actionSave_As"); // cancelled
+        QCOMPARE(f().prompter.fileDialogDirs, QStringList({home, home + "/Untitled.xml"}));
         saveAs(f(), path(QStringLiteral("plan")));
         QCOMPARE(f().child<QAction>("actionSave")->text(), QStringLiteral("&Save plan"));
         QCOMPARE(f().child<QAction>("actionSave_As")->text(), QStringLiteral("Save plan &As..."));
@@ -313,8 +296,21 @@ private slots:
         QVERIFY(QFileInfo::exists(path(QStringLiteral("plan.xml"))));
         saveAs(f(), path(QStringLiteral("PLAN.XML")));
         QVERIFY(QFileInfo::exists(path(QStringLiteral("PLAN.XML.xml"))));
+        QVERIFY(QDir(m_dir.path()).mkdir(QStringLiteral("sub")));
+        saveAs(f(), path(QStringLiteral("sub/plan")));
+        f().prompter.fileDialogDirs.clear();
+        f().trigger("actionOpen");
+        f().trigger("actionSave_As");
+        const QString sub = QFileInfo(path(QStringLiteral("sub"))).absoluteFilePath();
+        QCOMPARE(f().prompter.fileDialogDirs, QStringList({sub, sub + "/Untitled.xml"}));
+        const QString previous = QDir::currentPath();
+        QVERIFY(QDir::setCurrent(m_dir.path()));
         f().trigger("actionNew");
         QCOMPARE(f().child<QAction>("actionSave")->text(), QStringLiteral("&Save Untitled.xml"));
+        f().trigger("actionSave");
+        QDir::setCurrent(previous);
+        QVERIFY(QFileInfo::exists(path(QStringLiteral("Untitled.xml"))));
+        QCOMPARE(f().prompter.fileDialogDirs.size(), 2);
         QCOMPARE(f().prompter.boxes.size(), 0);
     }
 
@@ -323,18 +319,14 @@ private slots:
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("answer"); // the button clicked, if asked
         QTest::addColumn<QString>("written");
-        QTest::newRow("Replace") << "plan"
-                                 << "Replace"
-                                 << "plan.xml";
-        QTest::newRow("Cancel opens the dialog again") << "plan"
-                                                       << "Cancel"
-                                                       << "other.xml";
-        QTest::newRow("typed with the suffix") << "plan.xml"
-                                               << ""
-                                               << "plan.xml";
-        QTest::newRow("no such file") << "fresh"
-                                      << ""
-                                      << "fresh.xml";
+        const auto row
+            = [](const char *name, const char *typed, const char *answer, const char *written) {
+                  QTest::newRow(name) << QString(typed) << QString(answer) << QString(written);
+              };
+        row("Replace", "plan", "Replace", "plan.xml");
+        row("Cancel opens the dialog again", "plan", "Cancel", "other.xml");
+        row("typed with the suffix", "plan.xml", "", "plan.xml");
+        row("no such file", "fresh", "", "fresh.xml");
     }
 
     void replacingAsksOnlyWhenTheSuffixWasAppended()
@@ -388,84 +380,47 @@ private slots:
         QCOMPARE(f().prompter.boxes.size(), 1);
         QVERIFY(f().run()->isModified());
         f().trigger("actionNew");
-        QCOMPARE(f().prompter.texts().value(1),
-            QStringLiteral(
-                "Do you want to save the changes you made to the configuration 'plan.xml'?"));
+        QCOMPARE(f().prompter.boxes.size(), 2);
     }
 
-    void answersTheOfferByKey_data()
+    void answersTheOffer_data()
     {
-        QTest::addColumn<int>("key");
-        QTest::addColumn<bool>("saved");
+        QTest::addColumn<int>("key"); // 0: an answer the box does not know
+        QTest::addColumn<QString>("file"); // the save dialog's answer
         QTest::addColumn<bool>("newMade");
-        QTest::newRow("D discards") << int(Qt::Key_D) << false << true;
-        QTest::newRow("Esc cancels") << int(Qt::Key_Escape) << false << false;
-        QTest::newRow("Enter saves") << int(Qt::Key_Return) << true << true;
+        QTest::newRow("D discards") << int(Qt::Key_D) << "kept.xml" << true;
+        QTest::newRow("Esc cancels") << int(Qt::Key_Escape) << "kept.xml" << false;
+        QTest::newRow("Enter saves") << int(Qt::Key_Return) << "kept.xml" << true;
+        QTest::newRow("Enter, the save dialog cancelled") << int(Qt::Key_Return) << "" << false;
+        QTest::newRow("unknown answer") << 0 << "kept.xml" << false;
     }
 
     // New after a change: the offer, and what each answer does. New restores
     // every default setting and an empty run of one fixture.
-    void answersTheOfferByKey()
+    void answersTheOffer()
     {
         QFETCH(int, key);
-        QFETCH(bool, saved);
+        QFETCH(QString, file);
         QFETCH(bool, newMade);
         configure(f());
-        const QString before = zelvaneTab(f());
+        const QString before = zelvaneTab(f(), false);
         f().prompter.messageResponder = CapturingPrompter::pressing(Qt::Key(key));
-        f().prompter.fileNames = QStringList {path(QStringLiteral("kept.xml"))};
+        if (!key) {
+            f().prompter.messageResponder = [](QMessageBox &) { return 77; };
+            QTest::ignoreMessage(QtDebugMsg, "offerToSaveIfNeeded: unknown result 77");
+        }
+        f().prompter.fileNames = QStringList {file.isEmpty() ? QString() : path(file)};
         f().trigger("actionNew");
-        QCOMPARE(f().prompter.boxes.size(), 1);
-        const CapturedBox &box = f().prompter.boxes.at(0);
-        QCOMPARE(box.text,
-            QStringLiteral(
-                "Do you want to save the changes you made to the configuration 'Untitled.xml'?"));
-        QCOMPARE(box.informativeText,
-            QStringLiteral("Your changes will be lost if you don't save them."));
-        QCOMPARE(box.buttons.size(), 3);
-        QCOMPARE(QFileInfo::exists(path(QStringLiteral("kept.xml"))), saved);
+        QCOMPARE(f().prompter.texts(),
+            QStringList("Do you want to save the changes you made to the configuration "
+                        "'Untitled.xml'?"));
+        QCOMPARE(
+            QFileInfo::exists(path(QStringLiteral("kept.xml"))), key == Qt::Key_Return && newMade);
         QCOMPARE(zelvaneTab(f(), false),
             newMade ? QStringLiteral("Vessik Cove 4 ft | Quellor PD-150 | 120 | 15 | Standard "
                                      "Leader 10 ft | (hidden) | 230 | 17 | 50 | 1: VC4")
-                    : before.section(QLatin1String(" | "), 0, 9));
+                    : before);
         QCOMPARE(f().run()->isModified(), !newMade);
-    }
-
-    // A cancelled save dialog, or an answer the box does not know, cancels.
-    void cancellingTheOfferAbandonsTheCommand()
-    {
-        f().click("m_ZV_AddFixture_Button");
-        f().prompter.messageResponder = CapturingPrompter::pressing(Qt::Key_Return);
-        f().trigger("actionOpen"); // the save dialog is cancelled
-        QCOMPARE(f().prompter.fileDialogDirs.size(), 1);
-        f().prompter.messageResponder = [](QMessageBox &) { return 77; };
-        QTest::ignoreMessage(QtDebugMsg, "offerToSaveIfNeeded: unknown result 77");
-        f().trigger("actionNew");
-        QCOMPARE(f().run()->cells().size(), 2);
-    }
-
-    // The dialogs start in the folder of the last file, Untitled.xml after New
-    // is saved in the working directory.
-    void remembersTheFolder()
-    {
-        const QString home = QDir::homePath();
-        f().trigger("actionOpen"); // cancelled
-        f().trigger("actionSave_As"); // cancelled
-        QVERIFY(QDir(m_dir.path()).mkdir(QStringLiteral("sub")));
-        saveAs(f(), path(QStringLiteral("sub/plan")));
-        f().trigger("actionOpen");
-        f().trigger("actionSave_As");
-        const QString sub = QFileInfo(path(QStringLiteral("sub"))).absoluteFilePath();
-        QCOMPARE(f().prompter.fileDialogDirs,
-            QStringList({home, home + "/Untitled.xml", home + "/Untitled.xml", sub,
-                sub + "/Untitled.xml"}));
-        const QString previous = QDir::currentPath();
-        QVERIFY(QDir::setCurrent(m_dir.path()));
-        f().trigger("actionNew");
-        f().trigger("actionSave");
-        QDir::setCurrent(previous);
-        QCOMPARE(f().prompter.fileDialogDirs.size(), 5);
-        QVERIFY(QFileInfo::exists(path(QStringLiteral("Untitled.xml"))));
     }
 };
 
@@ -482,12 +437,6 @@ void TestProjects::projects_data()
         = "<CWidget CWidgetItemType=\"2\" CWidgetFixtureName=\"Vessik Cove 4 ft\"/>";
     const QByteArray jumper = "<CWidget CWidgetItemType=\"3\" CWidgetFixtureName=\"Vessik Cove 4 "
                               "ft\" CWidgetJumperIndex=\"0\"/>";
-    QRandomGenerator noise(4);
-    QByteArray binary(16 * 1024, '\0');
-    for (char &byte : binary)
-        byte = char(noise.bounded(256));
-    rows.row("binary", binary);
-    rows.row("binary inside the run", root + "<CFrame>" + fixture + binary.left(4096));
     rows.row("a run of a hundred thousand cells",
         root + "<CFrame>" + (fixture + "<Note/>").repeated(100000) + "</CFrame></Wattlan>");
     // The largest run the application builds reads back whole, a fixture more is not read.
@@ -499,20 +448,6 @@ void TestProjects::projects_data()
     rows.row("megabyte fixture name",
         root + "<CFrame><CWidget CWidgetItemType=\"2\" CWidgetFixtureName=\""
             + QByteArray(1024 * 1024, 'f') + "\"/></CFrame></Wattlan>");
-    const QString text
-        = QStringLiteral("<Wattlan CurrentFixtureName=\"Vessik Cove 2 ft\" "
-                         "LineVoltage=\"208\"><CFrame><CWidget CWidgetItemType=\"2\""
-                         " CWidgetFixtureName=\"Vessik Cove 2 ft\"/></CFrame></Wattlan>");
-    rows.row("UTF-16 with a byte order mark",
-        QByteArray("\xff\xfe", 2)
-            + QByteArray(reinterpret_cast<const char *>(text.utf16()), text.size() * 2));
-    // The run's cells at the deepest level a file may use, and one deeper.
-    for (const int extra : {0, 1}) {
-        const int groups = ProjectFormat::MaxNesting - 3 + extra;
-        rows.row(extra ? "nesting past the limit" : "nesting at the limit",
-            root + QByteArray("<g>").repeated(groups) + "<CFrame>" + fixture + "</CFrame>"
-                + QByteArray("</g>").repeated(groups) + "</Wattlan>");
-    }
     rows.row("nested without bound", "<Wattlan>" + QByteArray("<CFrame>").repeated(100000));
     rows.row("too many elements",
         "<Wattlan>" + QByteArray("<a/>").repeated(ProjectFormat::MaxElements) + "</Wattlan>");

@@ -14,74 +14,30 @@
 namespace {
 bool run(const QString &program, const QStringList &arguments)
 {
-    QProcess process;
-    process.start(program, arguments);
-    return process.waitForFinished(10000) && process.exitStatus() == QProcess::NormalExit
-        && process.exitCode() == 0;
+    return QProcess::execute(program, arguments) == 0;
 }
 
 // A tmpfs of its own for the lifetime of the object; mounting needs root.
-class SmallFileSystem
+struct SmallFileSystem
 {
-public:
     explicit SmallFileSystem(const QString &options)
-    {
-        m_mounted = geteuid() == 0
-            && run(QStringLiteral("mount"), {"-t", "tmpfs", "-o", options, "tmpfs", m_dir.path()});
-    }
+        : mounted(geteuid() == 0
+            && run(QStringLiteral("mount"), {"-t", "tmpfs", "-o", options, "tmpfs", dir.path()}))
+    { }
     ~SmallFileSystem()
     {
         // Lazily, should a file on it still be open.
-        if (m_mounted && !run(QStringLiteral("umount"), {m_dir.path()}))
-            run(QStringLiteral("umount"), {"-l", m_dir.path()});
+        if (mounted && !run(QStringLiteral("umount"), {dir.path()}))
+            run(QStringLiteral("umount"), {"-l", dir.path()});
     }
-    SmallFileSystem(const SmallFileSystem &) = delete;
-    SmallFileSystem &operator=(const SmallFileSystem &) = delete;
-
-    bool mounted() const { return m_mounted; }
-    QString path(const QString &name) const { return m_dir.filePath(name); }
     QStringList entries() const
     {
-        return QDir(m_dir.path()).entryList(QDir::Files | QDir::Hidden | QDir::System);
+        return QDir(dir.path()).entryList(QDir::Files | QDir::Hidden | QDir::System);
     }
 
-    // Brings the file system into the state of the fault; returns a file
-    // whose removal makes room again, if there is one.
-    QString bringAbout(const QString &fault) const
-    {
-        if (fault == QLatin1String("readonly"))
-            return run(QStringLiteral("mount"), {"-o", "remount,ro", m_dir.path()}) ? QString()
-                                                                                    : "failed";
-        if (fault == QLatin1String("inodes")) {
-            for (int i = 0;
-                 QFile(path(QStringLiteral("inode%1").arg(i))).open(QIODevice::WriteOnly); ++i) { }
-            return QString();
-        }
-        QFile filler(path(QStringLiteral("filler")));
-        if (!filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-            return "failed";
-        const QByteArray page(4096, 'f');
-        while (filler.write(page) == page.size()) { }
-        // Give back whole pages, which is what tmpfs counts in.
-        filler.resize(qMax<qint64>(0, filler.size() - (fault == QLatin1String("full") ? 8192 : 0)));
-        return filler.fileName();
-    }
-
-private:
-    QTemporaryDir m_dir;
-    bool m_mounted = false;
+    QTemporaryDir dir;
+    const bool mounted;
 };
-
-// Grows the run so that its file is far larger than what is left on disk.
-void addFixtures(WindowFixture &f, int count)
-{
-    YmFixture *fixture = f.window->zelvaneFixtureNamed(QStringLiteral("Vessik Cove 4 ft"));
-    for (int i = 0; i < count; ++i) {
-        auto *cell = new CWidget;
-        cell->setFixture(fixture, f.run()->fixtureCount() + 1);
-        f.run()->addCell(cell);
-    }
-}
 } // namespace
 
 class TestSaveFaults : public QObject
@@ -93,50 +49,57 @@ class TestSaveFaults : public QObject
 private slots:
     void failedSaveKeepsThePreviousFile_data()
     {
-        QTest::addColumn<QString>("options");
         QTest::addColumn<QString>("fault");
         QTest::addColumn<QString>("message");
-        QTest::newRow("disk full part way") << "size=256k"
-                                            << "full"
-                                            << "Cannot write file %1:\nNo space left on device.";
-        QTest::newRow("disk full from the first byte")
-            << "size=256k"
-            << "empty"
-            << "Cannot write file %1:\nNo space left on device.";
+        const QString full = QStringLiteral("Cannot write file %1:\nNo space left on device.");
+        QTest::newRow("disk full part way") << "full" << full;
+        QTest::newRow("disk full from the first byte") << "empty" << full;
         QTest::newRow("no inode left for the temporary file")
-            << "size=256k,nr_inodes=8"
             << "inodes"
             << "Cannot open file %1:\nNo space left on device.";
         QTest::newRow("file system read-only")
-            << "size=256k"
             << "readonly"
             << "Cannot open file %1:\nExisting file %1 is not writable.";
     }
 
     void failedSaveKeepsThePreviousFile()
     {
-        QFETCH(QString, options);
         QFETCH(QString, fault);
         QFETCH(QString, message);
-        SmallFileSystem disk(options);
-        if (!disk.mounted())
-            QSKIP("mounting a tmpfs needs root; tst_projects' lowered file size limit stands in "
-                  "for a full disk");
-
+        SmallFileSystem disk(
+            fault == QLatin1String("inodes") ? "size=256k,nr_inodes=8" : "size=256k");
+        if (!disk.mounted)
+            QSKIP("mounting a tmpfs needs root; tst_projects' lowered file size limit stands in");
         WindowFixture f;
         f.offerDocumentActions();
         f.prompter.clear();
-        addFixtures(f, 2);
-        const QString plan = disk.path(QStringLiteral("plan.xml"));
+        const QString plan = disk.dir.filePath(QStringLiteral("plan.xml"));
         f.prompter.fileNames = QStringList {plan};
         f.trigger("actionSave_As");
         QCOMPARE(f.prompter.texts(), QStringList());
         const QByteArray previous = Readers::fileBytes(plan);
-        QVERIFY(previous.contains("CWidget"));
+        // A run whose file is far larger than what is left on disk.
+        YmFixture *fixture = f.window->zelvaneFixtureNamed(QStringLiteral("Vessik Cove 4 ft"));
+        for (int i = 0; i < 400; ++i) {
+            auto *cell = new CWidget;
+            cell->setFixture(fixture, f.run()->fixtureCount() + 1);
+            f.run()->addCell(cell);
+        }
 
-        addFixtures(f, 400);
-        const QString filler = disk.bringAbout(fault);
-        QVERIFY(filler != QLatin1String("failed"));
+        QFile filler(disk.dir.filePath(QStringLiteral("filler")));
+        if (fault == QLatin1String("readonly")) {
+            QVERIFY(run(QStringLiteral("mount"), {"-o", "remount,ro", disk.dir.path()}));
+        } else if (fault == QLatin1String("inodes")) {
+            for (int i = 0;
+                 QFile(disk.dir.filePath(QString::number(i))).open(QIODevice::WriteOnly);)
+                ++i;
+        } else {
+            QVERIFY(filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
+            while (filler.write(QByteArray(4096, 'f')) == 4096) { }
+            // Give back whole pages, which is what tmpfs counts in.
+            QVERIFY(filler.resize(filler.size() - (fault == QLatin1String("full") ? 8192 : 0)));
+            filler.close();
+        }
         const QStringList entriesBefore = disk.entries();
         const QStringList log = f.log();
 
@@ -152,8 +115,8 @@ private slots:
         QCOMPARE(f.window->currentFileDisplayName(), QStringLiteral("plan.xml"));
 
         // With room again the same Save goes through.
-        if (!filler.isEmpty()) {
-            QVERIFY(QFile::remove(filler));
+        if (filler.exists()) {
+            QVERIFY(filler.remove());
             f.prompter.clear();
             f.trigger("actionSave");
             QCOMPARE(f.prompter.texts(), QStringList());
