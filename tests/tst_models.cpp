@@ -1,0 +1,505 @@
+// The tabs' electrical models and the Maximize search, as pure functions.
+#include "flexmodel.h"
+#include "maximize.h"
+#include "tessanmodel.h"
+#include "testsupport.h"
+#include "zelvanemodel.h"
+
+#include <cmath>
+#include <limits>
+
+using namespace ZelvaneModel;
+Q_DECLARE_METATYPE(ZelvaneModel::Check)
+
+namespace {
+const double inf = std::numeric_limits<double>::infinity();
+const double NaN = std::numeric_limits<double>::quiet_NaN();
+
+bool near(double a, double b)
+{
+    return std::abs(a - b) <= 1e-12 * std::max(1.0, std::abs(b));
+}
+
+FixtureFigures plainFixture(double power, double resistance, double length = 4)
+{
+    FixtureFigures f;
+    f.electricalLength = length;
+    f.resistance = resistance;
+    f.power = power;
+    f.powerFactor = 1;
+    f.fudgeFactor = 1;
+    return f;
+}
+
+Inputs twoFixtureRun(const FixtureFigures &f, double lineVoltage, Leader leader, double maxLoad)
+{
+    Inputs in;
+    in.lineVoltage = lineVoltage;
+    in.maxLoad = maxLoad;
+    in.fixture = SelectedFixture {f};
+    in.supply = SupplyLimits {};
+    in.leader = leader;
+    in.cells = {Cell::fixture(f), Cell::fixture(f)};
+    return in;
+}
+
+// Two 100 W fixtures of 0.1 ohm at 120 V on a 20 ft leader of 0.01 ohm per foot.
+Inputs workedExample()
+{
+    return twoFixtureRun(plainFixture(100, 0.1), 120, Leader {20, 0.01}, 15);
+}
+
+// Every figure exact in binary: 1 A, VD = 1.25 V, L = 10 ft, X = 8 ft, P = 100 W at 100 V.
+Inputs exactRun()
+{
+    return twoFixtureRun(plainFixture(50, 0.5), 100, Leader {2, 0.25}, 100);
+}
+
+void setLimit(Inputs &in, Check check, double limit)
+{
+    SelectedFixture &f = *in.fixture;
+    switch (check) {
+    case Check::DeratedLoad:
+        in.maxLoad = limit / 0.8;
+        break;
+    case Check::SupplyFixtureCount:
+        f.family = 1;
+        in.supply->maxNumFixtures = int(limit);
+        break;
+    case Check::SupplyLength:
+        in.supply->maxElectricalLength = limit;
+        break;
+    case Check::VoltageDrop:
+        f.maxVoltageDrop = limit;
+        break;
+    case Check::EndVoltage:
+        f.minVoltage = limit;
+        break;
+    case Check::VoltageDropShare:
+        f.voltageDropPercent = limit;
+        break;
+    case Check::Power:
+        f.maxPower = limit;
+        break;
+    case Check::FixtureCurrent:
+        f.maxFixtureCurrent = limit;
+        break;
+    default:
+        f.maxFixtureLength = limit;
+        break;
+    }
+}
+
+QList<Check> failing(const Result &result)
+{
+    QList<Check> checks;
+    for (const LimitCheck &check : result.checks)
+        if (!check.holds)
+            checks << check.check;
+    return checks;
+}
+
+// A run of cells 'F' and 'J' that is valid while it holds between one and
+// `limit` fixtures; a fixture added to continue the pattern brings its jumper.
+class ScriptedRun : public GrowableRun
+{
+public:
+    QString cells;
+    int limit = 0;
+    bool isValid() const override
+    {
+        const auto fixtures = cells.count(QLatin1Char('F'));
+        return fixtures > 0 && fixtures <= limit;
+    }
+    int cellCount() const override { return int(cells.size()); }
+    int fixtureCount() const override { return int(cells.count(QLatin1Char('F'))); }
+    bool lastCellIsJumper() const override { return cells.endsWith(QLatin1Char('J')); }
+    void addFixture(bool pattern) override
+    {
+        cells += pattern && cells.endsWith(QLatin1String("JF")) ? "JF" : "F";
+    }
+    void removeLastCell() override { cells.chop(1); }
+};
+} // namespace
+
+class TestModels : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void zelvaneWorkedExample()
+    {
+        const Result r = calculate(workedExample());
+        QVERIFY(near(r.totals.voltageDrop, 7.0 / 12.0));
+        QCOMPARE(r.totals.fixtureLength, 8.0);
+        QCOMPARE(r.deratedLoad, 12.0);
+        QCOMPARE(r.fixtureCount, 2);
+        QVERIFY(r.valid);
+        QCOMPARE(fieldText(r.current), QStringLiteral("1.7"));
+        QCOMPARE(logLine(r),
+            QStringLiteral("Length = 28 Power = 200 Current = 1.66667 VDrop = 0.583333"));
+    }
+
+    void zelvaneSafetyRule()
+    {
+        Inputs in = workedExample();
+        in.fixture->figures.safetyRequired = true;
+        for (Cell &cell : in.cells)
+            cell.record.safetyRequired = true;
+        const Result r = calculate(in);
+        QCOMPARE(r.voltage, 110.0);
+        const double plain = 100.0 / 110 * 0.1 + 200.0 / 110 * 0.1 + 200.0 / 110 * 0.2;
+        QVERIFY(near(r.totals.voltageDrop, plain * std::sqrt(2.0)));
+        QVERIFY(near(r.current, 200.0 / 110));
+        // Cells keep their own factors; the leader takes the selected fixture's.
+        for (Cell &cell : in.cells)
+            cell.record.safetyRequired = false;
+        in.fixture->figures.fudgeFactor = 2;
+        const double leader = 200.0 / 110 * 0.2 * 2 * std::sqrt(2.0);
+        QVERIFY(near(calculate(in).totals.voltageDrop, 300.0 / 110 * 0.1 + leader));
+    }
+
+    void zelvaneCellsAndJumpers()
+    {
+        const FixtureFigures f = plainFixture(100, 0.1);
+        Inputs in = workedExample();
+        in.cells = {Cell::fixture(f), Cell::jumper(f, 6, 0.3), Cell::fixture(f)};
+        const Result inside = calculate(in);
+        QCOMPARE(inside.totals.length, 34.0);
+        QVERIFY(near(inside.totals.voltageDrop, 7.0 / 12.0 + 100.0 / 120 * 0.3));
+        // Jumpers past the last fixture add nothing, but an unresolved one fails.
+        in.cells << Cell::jumper(f, 6, 0.3) << Cell::unresolvedJumper(f);
+        const Result trailing = calculate(in);
+        QCOMPARE(trailing.totals.length, inside.totals.length);
+        QCOMPARE(trailing.totals.voltageDrop, inside.totals.voltageDrop);
+        QCOMPARE(failing(trailing), QList<Check>({Check::Jumpers}));
+        // A run without fixtures counts all of its cells.
+        in.cells = {Cell::jumper(f, 3, 0.2), Cell::jumper(f, 5, 0.2)};
+        QCOMPARE(calculate(in).totals.length, 28.0);
+        // A jumper's resistance is the whole cable's, the leader's is per foot.
+        const FixtureFigures dark = plainFixture(120, 0, 0);
+        in.fixture = SelectedFixture {dark};
+        in.cells = {Cell::jumper(dark, 10, 0.5), Cell::fixture(dark)};
+        QVERIFY(near(calculate(in).totals.voltageDrop, 0.5 + 0.2));
+        QCOMPARE(calculate(in).totals.fixtureLength, 0.0);
+    }
+
+    void zelvaneLimitHoldsAtEqualityAndFailsAlone_data()
+    {
+        QTest::addColumn<Check>("check");
+        QTest::addColumn<double>("equal");
+        QTest::addColumn<double>("beyond");
+        QTest::newRow("derated load") << Check::DeratedLoad << 1.0 << 0.96;
+        QTest::newRow("supply fixtures") << Check::SupplyFixtureCount << 2.0 << 1.0;
+        QTest::newRow("supply length") << Check::SupplyLength << 10.0 << 9.99;
+        QTest::newRow("voltage drop") << Check::VoltageDrop << 1.25 << 1.24;
+        QTest::newRow("min voltage") << Check::EndVoltage << 98.75 << 98.76;
+        QTest::newRow("drop percent") << Check::VoltageDropShare << 0.0125 << 0.0124;
+        QTest::newRow("max power") << Check::Power << 100.0 << 99.9;
+        QTest::newRow("fixture current") << Check::FixtureCurrent << 1.0 << 0.99;
+        QTest::newRow("fixture length") << Check::FixtureLength << 8.0 << 7.99;
+    }
+
+    void zelvaneLimitHoldsAtEqualityAndFailsAlone()
+    {
+        QFETCH(Check, check);
+        QFETCH(double, equal);
+        QFETCH(double, beyond);
+        QVERIFY(calculate(exactRun()).valid);
+        Inputs in = exactRun();
+        setLimit(in, check, equal);
+        const Result atLimit = calculate(in);
+        QVERIFY(atLimit.valid);
+        QVERIFY(std::any_of(atLimit.checks.cbegin(), atLimit.checks.cend(),
+            [&](const LimitCheck &c) { return c.check == check && c.limit == equal; }));
+        setLimit(in, check, beyond);
+        QCOMPARE(failing(calculate(in)), QList<Check>({check}));
+    }
+
+    void zelvaneFamilyOneCountsFixturesOthersLength_data()
+    {
+        QTest::addColumn<int>("family");
+        QTest::addColumn<int>("fixtures");
+        QTest::addColumn<bool>("valid");
+        QTest::newRow("family 1, 12") << 1 << 12 << true;
+        QTest::newRow("family 1, 13") << 1 << 13 << false;
+        QTest::newRow("family 1 ignores the length") << 1 << 1 << true;
+        QTest::newRow("family 0 by length, 10") << 0 << 10 << true;
+        QTest::newRow("family 0 by length, 11") << 0 << 11 << false;
+        QTest::newRow("family 2 by length, 11") << 2 << 11 << false;
+    }
+
+    void zelvaneFamilyOneCountsFixturesOthersLength()
+    {
+        QFETCH(int, family);
+        QFETCH(int, fixtures);
+        QFETCH(bool, valid);
+        // 10 ft fixtures: a length limit of 100 ft allows 10, a count limit 12
+        // (5 for other families, where it does not apply).
+        const FixtureFigures f = plainFixture(1, 0, 10);
+        Inputs in = twoFixtureRun(f, 120, Leader {0, 0}, 15);
+        in.fixture->family = family;
+        in.supply = SupplyLimits {family == 1 && fixtures == 1 ? 5.0 : 100.0, family == 1 ? 12 : 5};
+        in.cells = QList<Cell>(fixtures, Cell::fixture(f));
+        QCOMPARE(calculate(in).valid, valid);
+    }
+
+    void zelvaneUnusableInputs()
+    {
+        const std::initializer_list<std::pair<double, double>> unusable {
+            {0.0, 100.0}, {0.0, 0.0}, {1.0, -inf}}; // power factor, power
+        for (const auto &[powerFactor, power] : unusable) {
+            FixtureFigures f = plainFixture(power, 0.1);
+            f.powerFactor = powerFactor;
+            Inputs in = workedExample();
+            in.fixture = SelectedFixture {f};
+            in.cells = {Cell::fixture(f)};
+            QVERIFY(failing(calculate(in)).contains(Check::FiniteFigures));
+        }
+        Inputs in = workedExample();
+        in.supply.reset();
+        in.leader.reset();
+        const Result r = calculate(in);
+        QCOMPARE(failing(r), QList<Check>({Check::Supply, Check::Leader}));
+        QCOMPARE(r.totals.length, 8.0);
+        QVERIFY(near(r.totals.voltageDrop, 0.25));
+        in.fixture.reset();
+        const Result none = calculate(in);
+        QCOMPARE(failing(none), QList<Check>({Check::Fixture}));
+        QCOMPARE(none.totals.power, 0.0);
+        QCOMPARE(none.fixtureCount, 2);
+        QCOMPARE(limitReport(none), QStringLiteral("No fixture selected"));
+    }
+
+    void zelvaneReportListsFailingLimitsFirst()
+    {
+        Inputs in = exactRun();
+        setLimit(in, Check::VoltageDrop, 1);
+        setLimit(in, Check::Power, 150);
+        setLimit(in, Check::EndVoltage, 99);
+        QCOMPARE(limitReport(calculate(in)).split(QLatin1Char('\n')),
+            QStringList(
+                {"Voltage drop 1.25 V > max 1 V", "Voltage at the far end 98.75 V < min 99 V",
+                    "Current 1 A \u2264 derated load 80 A", "Power 100 W \u2264 max 150 W"}));
+    }
+
+    void tessanRun_data()
+    {
+        using TessanModel::Cell;
+        QTest::addColumn<QList<Cell>>("cells");
+        QTest::addColumn<double>("length");
+        QTest::addColumn<double>("drop");
+        // Fixtures of 2 ft and 0.35 A on a leader of 10 ft at 0.02 ohm per foot.
+        const auto fx = [](double r) { return Cell::fixture(2, r, 0.35); };
+        const double lead = 0.02 * 10;
+        QTest::newRow("bare jumpers")
+            << QList<Cell> {fx(0.1), Cell::jumper(1, 0), fx(0.2), Cell::jumper(1, 0), fx(0.3)}
+            << 18.0 << 1.05 * 0.1 + 0.70 * 0.2 + 0.35 * 0.3 + lead * 1.05;
+        QTest::newRow("a jumper carries what lies beyond it")
+            << QList<Cell> {fx(0.1), Cell::jumper(1, 0.05), fx(0.2), fx(0.3)} << 17.0
+            << 1.05 * 0.1 + 0.70 * 0.05 + 0.70 * 0.2 + 0.35 * 0.3 + lead * 1.05;
+        QTest::newRow("trailing jumpers are not counted")
+            << QList<Cell> {fx(0.1), fx(0.2), Cell::jumper(7, 5), Cell::jumper(7, 5)} << 14.0
+            << 0.70 * 0.1 + 0.35 * 0.2 + lead * 0.70;
+        QTest::newRow("no fixtures: every cell counts")
+            << QList<Cell> {Cell::jumper(3, 0.5), Cell::jumper(4, 0.5)} << 17.0 << 0.0;
+    }
+
+    void tessanRun()
+    {
+        QFETCH(QList<TessanModel::Cell>, cells);
+        QFETCH(double, length);
+        QFETCH(double, drop);
+        TessanModel::Inputs in {TessanModel::SelectedFixture {24, 0}, TessanModel::SupplyLimits {0},
+            TessanModel::Leader {10, 0.02}, cells};
+        const TessanModel::Result r = TessanModel::calculate(in);
+        QCOMPARE(r.totals.length, length);
+        QVERIFY2(
+            near(r.totals.voltageDrop, drop), qPrintable(QString::number(r.totals.voltageDrop)));
+        QVERIFY(near(r.power, r.totals.current * 24));
+    }
+
+    void tessanLimits_data()
+    {
+        QTest::addColumn<double>("maxPortPower");
+        QTest::addColumn<double>("minVoltage");
+        QTest::addColumn<int>("broken");
+        QTest::addColumn<bool>("valid");
+        // The run draws exactly 18 W and leaves exactly 23 V at its end.
+        QTest::newRow("no limits") << 0.0 << 0.0 << 0 << true;
+        QTest::newRow("both equal") << 18.0 << 23.0 << 0 << true;
+        QTest::newRow("power above") << 17.99 << 0.0 << 0 << false;
+        QTest::newRow("no port limit, voltage too low") << 0.0 << 23.01 << 0 << false;
+        QTest::newRow("voltage fine, power above") << 17.0 << 23.0 << 0 << false;
+        QTest::newRow("no fixture") << 0.0 << 0.0 << 1 << false;
+        QTest::newRow("no supply") << 0.0 << 0.0 << 2 << false;
+        QTest::newRow("no leader") << 0.0 << 0.0 << 3 << false;
+        QTest::newRow("unresolved jumper") << 0.0 << 0.0 << 4 << false;
+        QTest::newRow("resistance no number") << 0.0 << 0.0 << 5 << false;
+        QTest::newRow("infinite current") << 0.0 << 0.0 << 6 << false;
+    }
+
+    void tessanLimits()
+    {
+        QFETCH(double, maxPortPower);
+        QFETCH(double, minVoltage);
+        QFETCH(int, broken);
+        QFETCH(bool, valid);
+        using TessanModel::Cell;
+        TessanModel::Inputs in {TessanModel::SelectedFixture {24, minVoltage},
+            TessanModel::SupplyLimits {maxPortPower}, TessanModel::Leader {0, 0},
+            {Cell::fixture(2, 1, 0.5), Cell::fixture(2, 1, 0.25)}};
+        switch (broken) {
+        case 1:
+            in.fixture.reset();
+            break;
+        case 2:
+            in.supply.reset();
+            break;
+        case 3:
+            in.leader.reset();
+            break;
+        case 4:
+            in.cells.insert(1, Cell::unresolvedJumper());
+            break;
+        case 5:
+            in.cells[0].resistance = NaN;
+            break;
+        case 6:
+            in.cells[1].current = inf;
+            break;
+        }
+        const TessanModel::Result r = TessanModel::calculate(in);
+        QCOMPARE(r.valid, valid);
+        if (broken == 0) {
+            QCOMPARE(r.fixtureCount, 2);
+            QCOMPARE(
+                TessanModel::logLine(r), QStringLiteral("Length = 4 Current = 0.75 VDrop = 1"));
+        }
+    }
+
+    void flexSum_data()
+    {
+        QTest::addColumn<FlexStringData>("string");
+        QTest::addColumn<int>("nodes");
+        QTest::addColumn<double>("power");
+        QTest::addColumn<double>("drop");
+        // 24 V down to 18 V, 20 mA a node, 0.01 ohm per foot of one conductor,
+        // nodes 2 ft apart on a 20 ft leader.
+        const FlexStringData example {24, 18, 0.02, 0.01};
+        QTest::newRow("no nodes") << example << 0 << 0.0 << 0.0;
+        QTest::newRow("negative count") << example << -3 << 0.0 << 0.0;
+        QTest::newRow("no nodes, no voltage")
+            << FlexStringData {0, 0, 0.02, 0.01} << 0 << 0.0 << 0.0;
+        QTest::newRow("one node: only the leader") << example << 1 << 0.48 << 0.008;
+        QTest::newRow("three nodes") << example << 3 << 1.44 << 0.0024 + 0.024;
+    }
+
+    void flexSum()
+    {
+        QFETCH(FlexStringData, string);
+        QFETCH(int, nodes);
+        QFETCH(double, power);
+        QFETCH(double, drop);
+        const FlexSum sum = Flex_SumString(string, nodes, 20, 2);
+        QVERIFY2(qAbs(sum.power - power) < 1e-9, qPrintable(QString::number(sum.power)));
+        QVERIFY2(qAbs(sum.voltageDrop - drop) < 1e-9, qPrintable(QString::number(sum.voltageDrop)));
+        // 50 nodes a foot apart without a leader: 0.02 A x 2 x 0.01 ohm x (1 + ... + 49).
+        QCOMPARE(flexLeaderLogLine(Flex_SumString({24, 18, 0.02, 0.01}, 50, 0, 1)),
+            QStringLiteral("Compute 0.49 24"));
+    }
+
+    void flexLongestLeader_data()
+    {
+        QTest::addColumn<FlexStringData>("string");
+        QTest::addColumn<int>("maximum");
+        QTest::addColumn<int>("length");
+        const FlexStringData example {24, 18, 0.02, 0.01};
+        QTest::newRow("example, wide range") << example << 999 << 275;
+        QTest::newRow("example, clamped") << example << 99 << 99;
+        QTest::newRow("budget already spent") << FlexStringData {24, 23.9, 0.02, 0.01} << 999 << 1;
+        QTest::newRow("no current") << FlexStringData {24, 18, 0, 0.01} << 99 << 99;
+        QTest::newRow("no resistance") << FlexStringData {24, 18, 0.02, 0} << 99 << 99;
+        QTest::newRow("neither") << FlexStringData {24, 18, 0, 0} << 99 << 99;
+        QTest::newRow("no resistance, no budget") << FlexStringData {24, 25, 0.02, 0} << 99 << 1;
+        QTest::newRow("no voltage") << FlexStringData {0, 0, 0.02, 0.01} << 99 << 1;
+        QTest::newRow("resistance no number") << FlexStringData {24, 18, 0.02, NaN} << 99 << 1;
+        QTest::newRow("beyond int") << FlexStringData {24, 18, 0.02, 1e-300} << 999 << 999;
+    }
+
+    void flexLongestLeader()
+    {
+        QFETCH(FlexStringData, string);
+        QFETCH(int, maximum);
+        QFETCH(int, length);
+        QCOMPARE(maximizeFlexLeader(string, Flex_SumString(string, 50, 0, 1), 1, maximum), length);
+    }
+
+    void flexNodeSearch_data()
+    {
+        QTest::addColumn<FlexStringData>("string");
+        QTest::addColumn<double>("maxPortPower");
+        QTest::addColumn<double>("leader");
+        QTest::addColumn<int>("nodes");
+        QTest::addColumn<int>("tries");
+        // 12 W a node and no resistance: only the port limits the string.
+        const FlexStringData bare {24, 18, 0.5, 0};
+        QTest::newRow("port power reached exactly") << bare << 36.0 << 20.0 << 3 << 4;
+        QTest::newRow("port power 0 admits nothing") << bare << 0.0 << 20.0 << 0 << 1;
+        QTest::newRow("budget exceeded at one node")
+            << FlexStringData {24, 18, 0.02, 0.01} << 100.0 << 20000.0 << 0 << 1;
+        // 1 A a node over 0.5 ohm of leader: 1 V at one node, 2 V at two.
+        QTest::newRow("budget reached exactly")
+            << FlexStringData {4, 2, 1, 0.25} << 100.0 << 2.0 << 2 << 3;
+        QTest::newRow("no current stops at the bound")
+            << FlexStringData {24, 18, 0, 0.01} << 100.0 << 20.0 << 99 << 100;
+        QTest::newRow("no voltage") << FlexStringData {0, 0, 0.02, 0.01} << 100.0 << 20.0 << 0 << 1;
+    }
+
+    void flexNodeSearch()
+    {
+        QFETCH(FlexStringData, string);
+        QFETCH(double, maxPortPower);
+        QFETCH(double, leader);
+        QFETCH(int, nodes);
+        QFETCH(int, tries);
+        const FlexNodesResult result = maximizeFlexNodes(string, maxPortPower, leader, 0, 99);
+        QCOMPARE(result.nodes, nodes);
+        QCOMPARE(result.tries.size(), tries);
+        QCOMPARE(result.tries.last().nodes, tries);
+        QCOMPARE(flexTryLogLine(FlexTry {7, FlexSum {1.0 / 3, 2.0 / 3}}),
+            QStringLiteral("Compute (7): 0.666667 0.333333"));
+    }
+
+    void maximize_data()
+    {
+        QTest::addColumn<QString>("cells");
+        QTest::addColumn<int>("limit");
+        QTest::addColumn<int>("bound");
+        QTest::addColumn<QString>("result");
+        QTest::newRow("grows to the limit") << "F" << 3 << 1000 << "FFF";
+        QTest::newRow("continues the pattern") << "FJF" << 3 << 1000 << "FJFJF";
+        QTest::newRow("a jumper is not the pattern") << "FJ" << 2 << 1000 << "FJF";
+        QTest::newRow("shrinks to the limit") << "FFFFF" << 3 << 1000 << "FFF";
+        QTest::newRow("stops at the bound") << "F" << 1000 << 4 << "FFFF";
+        QTest::newRow("invalid pair keeps one cell") << "FF" << 0 << 1000 << "F";
+        QTest::newRow("trailing jumpers go") << "FJJ" << 1 << 1000 << "F";
+        QTest::newRow("emptied run gets a fixture") << "J" << 0 << 1000 << "F";
+    }
+
+    void maximize()
+    {
+        QFETCH(QString, cells);
+        QFETCH(int, limit);
+        QFETCH(int, bound);
+        QFETCH(QString, result);
+        ScriptedRun run;
+        run.cells = cells;
+        run.limit = limit;
+        maximizeRun(run, bound);
+        QCOMPARE(run.cells, result);
+    }
+};
+
+WATTLAN_TEST_MAIN(TestModels)
+#include "tst_models.moc"
