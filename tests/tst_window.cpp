@@ -1,5 +1,4 @@
 // The main window around the tabs, and the application's start-up.
-#include "database.h"
 #include "startup.h"
 #include "windowfixture.h"
 
@@ -13,6 +12,8 @@
 #include <QTextBlock>
 #include <QTimer>
 #include <QToolBar>
+
+#include <tuple>
 
 namespace {
 // Counts the main windows that are shown while it lives.
@@ -31,12 +32,12 @@ protected:
     }
 };
 
-QStringList entries(const QComboBox *combo)
+QString entries(const QComboBox *combo)
 {
     QStringList result;
     for (int i = 0; i < combo->count(); ++i)
         result << combo->itemText(i);
-    return result;
+    return result.join(QLatin1Char('|'));
 }
 
 // Whether each entry's item data is an int, its position in the record list.
@@ -54,18 +55,6 @@ class TestWindow : public QObject
     Q_OBJECT
 
 private slots:
-    void fixedSelectorEntriesSurviveRetranslation()
-    {
-        QMainWindow bare;
-        Ui::WattlanClass form;
-        form.setupUi(&bare);
-        form.retranslateUi(&bare);
-        form.retranslateUi(&bare);
-        QCOMPARE(entries(form.m_ZV_LineVoltage_Combo),
-            QStringList({"100", "120", "208", "220", "240", "277", "Other"}));
-        QCOMPARE(entries(form.m_ZV_MaxLoad_Combo), QStringList({"15", "20", "Other"}));
-    }
-
     void startsWithOnlyTheZelvaneTabAndTwoActions()
     {
         // A combo box has no textChanged signal, so these three slots stay unconnected.
@@ -157,36 +146,21 @@ private slots:
 
     void selectorsListTheCatalogue()
     {
-        WindowFixture w;
-        QCOMPARE(w.prompter.texts(), QStringList());
-        Database database;
-        QVERIFY(database.load());
-        const auto names = [](const auto &records) {
-            QStringList result;
-            for (const auto *record : records)
-                result << record->Name;
-            return result;
-        };
-        const QList<QPair<const char *, QStringList>> selectors {
-            {"m_TSFixture_Combo", names(database.m_tsFixtures)},
-            {"m_Flex_Combo", names(database.m_flexStrings)},
-            {"m_ZVFixture_Combo", names(database.m_zvFixtures)},
-            {"m_OBFixture_Combo", names(database.m_obFixtures)},
-        };
-        for (const auto &[name, records] : selectors) {
-            const auto *combo = w.child<QComboBox>(name);
-            QVERIFY2(records.size() >= 2, name);
-            QCOMPARE(entries(combo), records);
-            QVERIFY2(dataIsPosition(combo), name);
-            QCOMPARE(combo->currentIndex(), 0);
-        }
-        // An empty list leaves its selector empty.
+        WindowFixture w(testCatalogue(QStringLiteral("tabs")));
         WindowFixture empty(testCatalogue(QStringLiteral("emptylists")));
-        QVERIFY(empty.window->databaseLoaded());
-        QCOMPARE(entries(empty.child<QComboBox>("m_Flex_Combo")), QStringList({"A", "B", "C"}));
-        QVERIFY(dataIsPosition(empty.child<QComboBox>("m_Flex_Combo")));
-        for (const char *name : {"m_TSFixture_Combo", "m_ZVFixture_Combo", "m_OBFixture_Combo"})
-            QCOMPARE(empty.child<QComboBox>(name)->count(), 0);
+        // Each selector, its entries, and those of a catalogue whose other lists are empty.
+        const std::tuple<const char *, const char *, const char *> lists[] = {
+            {"m_ZVFixture_Combo", "Plain|Jumpered|Fam A|Fam B|Counted|Endless|Guarded|Bare", ""},
+            {"m_TSFixture_Combo", "Puck|Puck Twin|Free|Dark|Orphan", ""},
+            {"m_Flex_Combo", "Flex Example|Flex Dark|Flex Bare|Flex Starved|Flex Orphan", "A|B|C"},
+            {"m_OBFixture_Combo", "Trio|Solo", ""}};
+        for (const auto &[name, texts, emptyTexts] : lists) {
+            QCOMPARE(entries(w.child<QComboBox>(name)), QLatin1String(texts));
+            QCOMPARE(entries(empty.child<QComboBox>(name)), QLatin1String(emptyTexts));
+            QVERIFY(dataIsPosition(w.child<QComboBox>(name)));
+            QVERIFY(dataIsPosition(empty.child<QComboBox>(name)));
+            QCOMPARE(w.child<QComboBox>(name)->currentIndex(), 0);
+        }
     }
 
     void startUp_data()
