@@ -95,21 +95,16 @@ class TestModels : public QObject
 private slots:
     void zelvaneSafetyRule()
     {
+        // 10 V below the line, every drop times the root of two: the cells with
+        // their own factors, the leader with the selected fixture's.
         Inputs in = workedExample();
         in.fixture->figures.safetyRequired = true;
-        for (Cell &cell : in.cells)
-            cell.record.safetyRequired = true;
+        in.fixture->figures.fudgeFactor = 2;
         const Result r = calculate(in);
         QCOMPARE(r.voltage, 110.0);
-        const double plain = 100.0 / 110 * 0.1 + 200.0 / 110 * 0.1 + 200.0 / 110 * 0.2;
-        QVERIFY(near(r.totals.voltageDrop, plain * std::sqrt(2.0)));
         QVERIFY(near(r.current, 200.0 / 110));
-        // Cells keep their own factors; the leader takes the selected fixture's.
-        for (Cell &cell : in.cells)
-            cell.record.safetyRequired = false;
-        in.fixture->figures.fudgeFactor = 2;
         const double leader = 200.0 / 110 * 0.2 * 2 * std::sqrt(2.0);
-        QVERIFY(near(calculate(in).totals.voltageDrop, 300.0 / 110 * 0.1 + leader));
+        QVERIFY(near(r.totals.voltageDrop, 300.0 / 110 * 0.1 + leader));
     }
 
     void zelvaneCellsAndJumpers()
@@ -224,39 +219,30 @@ private slots:
                     "Current 1 A \u2264 derated load 80 A", "Power 100 W \u2264 max 150 W"}));
     }
 
-    void tessanRun_data()
+    void tessanRun()
     {
         using TessanModel::Cell;
-        QTest::addColumn<QList<Cell>>("cells");
-        QTest::addColumn<double>("length");
-        QTest::addColumn<double>("drop");
         // Fixtures of 2 ft and 0.35 A on a leader of 10 ft at 0.02 ohm per foot.
         const auto fx = [](double r) { return Cell::fixture(2, r, 0.35); };
         const double lead = 0.02 * 10;
-        QTest::newRow("bare jumpers")
-            << QList<Cell> {fx(0.1), Cell::jumper(1, 0), fx(0.2), Cell::jumper(1, 0), fx(0.3)}
-            << 18.0 << 1.05 * 0.1 + 0.70 * 0.2 + 0.35 * 0.3 + lead * 1.05;
-        QTest::newRow("a jumper carries what lies beyond it")
-            << QList<Cell> {fx(0.1), Cell::jumper(1, 0.05), fx(0.2), fx(0.3)} << 17.0
-            << 1.05 * 0.1 + 0.70 * 0.05 + 0.70 * 0.2 + 0.35 * 0.3 + lead * 1.05;
-        QTest::newRow("trailing jumpers are not counted")
-            << QList<Cell> {fx(0.1), fx(0.2), Cell::jumper(7, 5), Cell::jumper(7, 5)} << 14.0
-            << 0.70 * 0.1 + 0.35 * 0.2 + lead * 0.70;
-        QTest::newRow("no fixtures: every cell counts")
-            << QList<Cell> {Cell::jumper(3, 0.5), Cell::jumper(4, 0.5)} << 17.0 << 0.0;
-    }
-
-    void tessanRun()
-    {
-        QFETCH(QList<TessanModel::Cell>, cells);
-        QFETCH(double, length);
-        QFETCH(double, drop);
-        const TessanModel::Result r = TessanModel::calculate({TessanModel::SelectedFixture {24, 0},
-            TessanModel::SupplyLimits {0}, TessanModel::Leader {10, 0.02}, cells});
-        QCOMPARE(r.totals.length, length);
-        QVERIFY2(
-            near(r.totals.voltageDrop, drop), qPrintable(QString::number(r.totals.voltageDrop)));
-        QVERIFY(near(r.power, r.totals.current * 24));
+        const std::tuple<QList<Cell>, double, double> rows[]
+            = {{{fx(0.1), Cell::jumper(1, 0), fx(0.2), Cell::jumper(1, 0), fx(0.3)}, 18,
+                   1.05 * 0.1 + 0.70 * 0.2 + 0.35 * 0.3 + lead * 1.05},
+                // A jumper carries what lies beyond it.
+                {{fx(0.1), Cell::jumper(1, 0.05), fx(0.2), fx(0.3)}, 17,
+                    1.05 * 0.1 + 0.70 * 0.05 + 0.70 * 0.2 + 0.35 * 0.3 + lead * 1.05},
+                // Trailing jumpers are not counted; without fixtures every cell is.
+                {{fx(0.1), fx(0.2), Cell::jumper(7, 5), Cell::jumper(7, 5)}, 14,
+                    0.70 * 0.1 + 0.35 * 0.2 + lead * 0.70},
+                {{Cell::jumper(3, 0.5), Cell::jumper(4, 0.5)}, 17, 0}};
+        for (const auto &[cells, length, drop] : rows) {
+            const TessanModel::Result r
+                = TessanModel::calculate({TessanModel::SelectedFixture {24, 0},
+                    TessanModel::SupplyLimits {0}, TessanModel::Leader {10, 0.02}, cells});
+            QCOMPARE(r.totals.length, length);
+            QVERIFY2(near(r.totals.voltageDrop, drop), qPrintable(QString::number(drop)));
+            QVERIFY(near(r.power, r.totals.current * 24));
+        }
     }
 
     void tessanLimits()
@@ -309,92 +295,51 @@ private slots:
             QStringLiteral("Compute (7): 0.666667 0.333333"));
     }
 
-    void flexLongestLeader_data()
+    void flexSearches()
     {
-        QTest::addColumn<FlexStringData>("string");
-        QTest::addColumn<int>("maximum");
-        QTest::addColumn<int>("length");
-        const FlexStringData example {24, 18, 0.02, 0.01};
-        QTest::newRow("example, wide range") << example << 999 << 275;
-        QTest::newRow("example, clamped") << example << 99 << 99;
-        QTest::newRow("budget already spent") << FlexStringData {24, 23.9, 0.02, 0.01} << 999 << 1;
-        QTest::newRow("no current") << FlexStringData {24, 18, 0, 0.01} << 99 << 99;
-        QTest::newRow("no resistance") << FlexStringData {24, 18, 0.02, 0} << 99 << 99;
-        QTest::newRow("neither") << FlexStringData {24, 18, 0, 0} << 99 << 99;
-        QTest::newRow("no resistance, no budget") << FlexStringData {24, 25, 0.02, 0} << 99 << 1;
-        QTest::newRow("no voltage") << FlexStringData {0, 0, 0.02, 0.01} << 99 << 1;
-        QTest::newRow("resistance no number") << FlexStringData {24, 18, 0.02, NaN} << 99 << 1;
-        QTest::newRow("beyond int") << FlexStringData {24, 18, 0.02, 1e-300} << 999 << 999;
-    }
+        // Voltage, minimum voltage, amps a node, ohms a foot; the box's maximum; the length.
+        const std::tuple<FlexStringData, int, int> leaders[] = {{{24, 18, 0.02, 0.01}, 999, 275},
+            {{24, 18, 0.02, 0.01}, 99, 99}, {{24, 23.9, 0.02, 0.01}, 999, 1}, // the budget spent
+            {{24, 18, 0, 0}, 99, 99}, {{24, 18, 0.02, 0}, 99, 99}, {{24, 25, 0.02, 0}, 99, 1},
+            {{0, 0, 0.02, 0.01}, 99, 1}, {{24, 18, 0.02, NaN}, 99, 1},
+            {{24, 18, 0.02, 1e-300}, 999, 999}}; // beyond the int range
+        for (const auto &[string, maximum, length] : leaders)
+            QCOMPARE(
+                maximizeFlexLeader(string, Flex_SumString(string, 50, 0, 1), 1, maximum), length);
 
-    void flexLongestLeader()
-    {
-        QFETCH(FlexStringData, string);
-        QFETCH(int, maximum);
-        QFETCH(int, length);
-        QCOMPARE(maximizeFlexLeader(string, Flex_SumString(string, 50, 0, 1), 1, maximum), length);
-    }
-
-    void flexNodeSearch_data()
-    {
-        QTest::addColumn<FlexStringData>("string");
-        QTest::addColumn<double>("maxPortPower");
-        QTest::addColumn<double>("leader");
-        QTest::addColumn<int>("nodes");
-        // 12 W a node and no resistance: only the port limits the string.
-        const FlexStringData bare {24, 18, 0.5, 0};
-        QTest::newRow("port power reached exactly") << bare << 36.0 << 20.0 << 3;
-        QTest::newRow("port power 0 admits nothing") << bare << 0.0 << 20.0 << 0;
-        QTest::newRow("budget exceeded at one node")
-            << FlexStringData {24, 18, 0.02, 0.01} << 100.0 << 20000.0 << 0;
-        // 1 A a node over 0.5 ohm of leader: 1 V at one node, 2 V at two.
-        QTest::newRow("budget reached exactly")
-            << FlexStringData {4, 2, 1, 0.25} << 100.0 << 2.0 << 2;
-        QTest::newRow("no current: the bound")
-            << FlexStringData {24, 18, 0, 0.01} << 100.0 << 20.0 << 99;
-        QTest::newRow("no voltage") << FlexStringData {0, 0, 0.02, 0.01} << 100.0 << 20.0 << 0;
-    }
-
-    void flexNodeSearch()
-    {
-        QFETCH(FlexStringData, string);
-        QFETCH(double, maxPortPower);
-        QFETCH(double, leader);
-        QFETCH(int, nodes);
-        const FlexNodesResult result = maximizeFlexNodes(string, maxPortPower, leader, 0, 99);
-        QCOMPARE(result.nodes, nodes);
-        // Every count is tried up to the first that fails, or one past the bound.
-        QCOMPARE(result.tries.size(), nodes + 1);
-        QCOMPARE(result.tries.last().nodes, nodes + 1);
-    }
-
-    void maximize_data()
-    {
-        QTest::addColumn<QString>("cells");
-        QTest::addColumn<int>("limit");
-        QTest::addColumn<int>("bound");
-        QTest::addColumn<QString>("result");
-        QTest::newRow("grows to the limit") << "F" << 3 << 1000 << "FFF";
-        QTest::newRow("continues the pattern") << "FJF" << 3 << 1000 << "FJFJF";
-        QTest::newRow("a jumper alone is no pattern") << "FJ" << 2 << 1000 << "FJF";
-        QTest::newRow("shrinks to the limit") << "FFFFF" << 3 << 1000 << "FFF";
-        QTest::newRow("stops at the bound") << "F" << 1000 << 4 << "FFFF";
-        QTest::newRow("an invalid pair keeps one cell") << "FF" << 0 << 1000 << "F";
-        QTest::newRow("trailing jumpers go") << "FJJ" << 1 << 1000 << "F";
-        QTest::newRow("an emptied run gets a fixture") << "J" << 0 << 1000 << "F";
+        // The string, the port's watts, the leader's feet; the most nodes. Every count is
+        // tried up to the first that fails, or one past the bound.
+        const std::tuple<FlexStringData, double, double, int> searches[]
+            = {{{24, 18, 0.5, 0}, 36, 20, 3}, // 12 W a node: the port power reached exactly
+                {{24, 18, 0.5, 0}, 0, 20, 0}, // port power 0 admits nothing
+                {{24, 18, 0.02, 0.01}, 100, 20000, 0}, // budget exceeded at one node
+                {{4, 2, 1, 0.25}, 100, 2, 2}, // 1 V at one node, 2 V at two: reached exactly
+                {{24, 18, 0, 0.01}, 100, 20, 99}, // no current: the bound
+                {{0, 0, 0.02, 0.01}, 100, 20, 0}};
+        for (const auto &[string, watts, leader, nodes] : searches) {
+            const FlexNodesResult result = maximizeFlexNodes(string, watts, leader, 0, 99);
+            QCOMPARE(result.nodes, nodes);
+            QCOMPARE(result.tries.size(), nodes + 1);
+            QCOMPARE(result.tries.last().nodes, nodes + 1);
+        }
     }
 
     void maximize()
     {
-        QFETCH(QString, cells);
-        QFETCH(int, limit);
-        QFETCH(int, bound);
-        QFETCH(QString, result);
-        ScriptedRun run;
-        run.cells = cells;
-        run.limit = limit;
-        maximizeRun(run, bound);
-        QCOMPARE(run.cells, result);
+        // The run, its limit of fixtures, the bound; the run that Maximize leaves.
+        const std::tuple<QString, int, int, QString> rows[]
+            = {{"F", 3, 1000, "FFF"}, {"FJF", 3, 1000, "FJFJF"}, // the pattern goes on
+                {"FJ", 2, 1000, "FJF"}, // a jumper alone is no pattern
+                {"FFFFF", 3, 1000, "FFF"}, {"F", 1000, 4, "FFFF"},
+                {"FF", 0, 1000, "F"}, // an invalid run keeps one cell
+                {"FJJ", 1, 1000, "F"}, {"J", 0, 1000, "F"}}; // an emptied run gets a fixture
+        for (const auto &[cells, limit, bound, result] : rows) {
+            ScriptedRun run;
+            run.cells = cells;
+            run.limit = limit;
+            maximizeRun(run, bound);
+            QCOMPARE(run.cells, result);
+        }
     }
 };
 

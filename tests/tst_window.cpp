@@ -114,19 +114,6 @@ private slots:
         QVERIFY(box.text.endsWith(QStringLiteral("<p>QT version ") + qVersion() + "</p>"));
     }
 
-    void currentFileNamesTheSaveActions()
-    {
-        WindowFixture w;
-        QCOMPARE(w.window->currentFileDisplayName(), QStringLiteral("Untitled.xml"));
-        const QString title = w.window->windowTitle();
-        w.window->setCurrentFile(QStringLiteral("/some/folder/plan.xml"));
-        QCOMPARE(w.child<QAction>("actionSave")->text(), QStringLiteral("&Save plan.xml"));
-        QCOMPARE(w.child<QAction>("actionSave_As")->text(), QStringLiteral("Save plan.xml &As..."));
-        QCOMPARE(w.window->windowTitle(), title);
-        w.window->setCurrentFile(QString());
-        QCOMPARE(w.window->currentFileDisplayName(), QStringLiteral("Untitled.xml"));
-    }
-
     void logScrollsToItsEndAndKeepsColours()
     {
         WindowFixture w;
