@@ -319,36 +319,6 @@ private slots:
         }
     }
 
-    void lengthAndResistance()
-    {
-        auto record
-            = fixture({jumperType("10 ft", 10, 0.5), jumperType("Custom", 0, 0, {0.5, 0.0025}),
-                jumperType("Bare", 0, 0), jumperType("Narrow", 0, 0, {0.9})});
-        auto none = fixture({});
-        // Jumper row, gauge row, length, ohms; the caller's figures are 3 ft and 0.25 ohm per foot.
-        const std::tuple<int, int, double, double> rows[]
-            = {{0, -1, 10, 0.5}, // a standard jumper's ohms are the whole cable's
-                {1, 0, 10, 5}, {1, 1, 10, 0.025},
-                {2, -1, 10, 2.5}, // without wires the caller's figure stands
-                {3, 1, 10, 2.5}, // as without the gauge row of a wider type
-                {-1, -1, 3, 0.25}}; // no jumper types: nothing
-        for (const auto &[jumperRow, gaugeRow, length, ohms] : rows) {
-            CWidget cell;
-            cell.setJumper(jumperRow < 0 ? none.get() : record.get(), nullptr, jumperRow, gaugeRow);
-            JWidget *jumper = cell.jumperWidget();
-            if (jumperRow == 3)
-                jumper->gaugeCombo()->addItem(QStringLiteral("stale"));
-            jumper->gaugeCombo()->setCurrentIndex(gaugeRow);
-            jumper->lengthSpin()->setValue(10);
-            double feet = 3;
-            double resistance = 0.25;
-            jumper->lengthAndResistance(feet, resistance);
-            QCOMPARE(QPointF(feet, resistance), QPointF(length, ohms));
-            QCOMPARE(jumper->jumperCombo()->currentIndex(), jumperRow);
-            QCOMPARE(jumper->maxInARow(), 0);
-        }
-    }
-
     void copyingFromThePreviousJumper()
     {
         // A custom type copies its gauge and length, a standard one only itself.
