@@ -137,8 +137,9 @@ private slots:
         WindowFixture empty(testCatalogue(QStringLiteral("emptylists")));
         // Each selector, its entries, and those of a catalogue whose other lists are empty.
         const std::tuple<const char *, const char *, const char *> lists[] = {
-            {"m_ZVFixture_Combo", "Plain|Jumpered|Fam A|Fam B|Counted|Endless|Guarded|Bare", ""},
-            {"m_TSFixture_Combo", "Puck|Puck Twin|Free|Dark|Orphan", ""},
+            {"m_ZVFixture_Combo",
+                "Plain|Jumpered|Fam A|Fam B|Counted|Endless|Guarded|Wireless|Bare", ""},
+            {"m_TSFixture_Combo", "Puck|Puck Twin|Free|Dark|Orphan|Lossy", ""},
             {"m_Flex_Combo", "Flex Example|Flex Dark|Flex Bare|Flex Starved|Flex Orphan", "A|B|C"},
             {"m_OBFixture_Combo", "Trio|Solo", ""}};
         for (const auto &[name, texts, emptyTexts] : lists) {
