@@ -22,7 +22,7 @@
 namespace {
 // A jumper type: a standard one of the given length and ohms, or, with wires
 // (ohms per foot, named after their figure), a custom one.
-YmJumper *jumperType(const char *name, double length, double ohms, QList<double> wires = {},
+YmJumper *jumperType(const char *name, double length, double ohms, const QList<double> &wires = {},
     int defaultWire = 0, int inARow = 0)
 {
     auto *jumper = new YmJumper(QLatin1String(name));
@@ -161,7 +161,8 @@ private slots:
             const QRect p = frame.cells().at(i - 1)->widget()->geometry();
             const QRect c = frame.cells().at(i)->widget()->geometry();
             if (kinds.at(i) == kinds.at(i - 1)) {
-                const QPointF bend(std::max(p.right(), c.right()) + 21, (mid(p) + mid(c)) / 2);
+                const int middle = (mid(p) + mid(c)) / 2; // in whole pixels, as painted
+                const QPointF bend(std::max(p.right(), c.right()) + 21, middle);
                 QVERIFY(inked(image, bend) && inked(image, QPointF(p.right() + 2, mid(p)))
                     && inked(image, QPointF(c.right() + 2, mid(c))));
                 QVERIFY(blank(bend + QPointF(4, 0)) && blank(bend - QPointF(8, 0)));
@@ -169,8 +170,8 @@ private slots:
             }
             const bool fromFixture = kinds.at(i - 1) == 'F';
             const QPointF from(fromFixture ? p.right() + 1 : p.x(), mid(p));
-            const QPointF to(fromFixture ? c.x() : c.right() + 1,
-                c.y() + p.height() / 2 - (fromFixture ? 0 : 3));
+            const int toY = c.y() + p.height() / 2 - (fromFixture ? 0 : 3);
+            const QPointF to(fromFixture ? c.x() : c.right() + 1, toY);
             for (double t : {0.1, 0.5, 0.9})
                 QVERIFY(inked(image, from + t * (to - from)));
             QVERIFY(blank(from + 0.5 * (to - from) + QPointF(0, 4)));
