@@ -27,14 +27,12 @@ inline QByteArray testFile(const QString &path)
     return file.readAll();
 }
 
-// One request head as the server read it.
+// One request as the server read it: its head, and the target of its
+// request line (a path, or an absolute address when it came through a proxy).
 struct HttpRequest
 {
-    QByteArray method;
-    // As sent: a path, or an absolute address when it came through a proxy.
-    QByteArray target;
-    // The whole head, for the headers a test looks for.
     QByteArray head;
+    QByteArray target;
 };
 
 // It reads the head of the one request of each connection and hands it to
@@ -95,8 +93,8 @@ protected:
             const qsizetype end = buffered->indexOf("\r\n\r\n");
             if (served || end < 0)
                 return;
-            const QList<QByteArray> line = buffered->left(buffered->indexOf('\r')).split(' ');
-            requests << HttpRequest {line.value(0), line.value(1), buffered->left(end)};
+            const QByteArray head = buffered->left(end);
+            requests << HttpRequest {head, head.left(head.indexOf('\r')).split(' ').value(1)};
             m_handler(requests.constLast(), *socket);
         });
         connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);

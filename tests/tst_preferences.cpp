@@ -1,20 +1,25 @@
 // The preferences dialog: what it shows of the settings store, what it keeps
-// there, and "Check Now" through the proxy as typed.
+// there, and "Check Now": through the proxy as typed, and what it tells the user.
 #include "loopbackhttp.h"
 #include "settingsdlg.h"
 #include "updatechecker.h"
 #include "windowfixture.h"
 
+#include <QDesktopServices>
 #include <QMetaProperty>
-#include <QTcpSocket>
 #include <QUrl>
 
 namespace {
-const QString LatestText = "You have the latest version: v2.1.6 Build 20120202";
-
-void serveLatest(const HttpRequest &, QTcpSocket &socket)
+// The update file of tests/data/updates ("-": none, the server answers 404),
+// its download address replaced.
+LoopbackHttpServer::Handler serving(const QString &file, const QString &download = QString())
 {
-    LoopbackHttpServer::reply(socket, 200, testFile("updates/latest.xml"));
+    const QByteArray body = file == "-" ? QByteArray() : testFile("updates/" + file);
+    const QByteArray page
+        = QByteArray(body).replace("https://example.test/get", download.toHtmlEscaped().toUtf8());
+    return [=](const HttpRequest &, QTcpSocket &socket) {
+        LoopbackHttpServer::reply(socket, body.isEmpty() ? 404 : 200, page);
+    };
 }
 
 // Settings as "key=value" sorted by key, separated by "; ".
@@ -35,19 +40,17 @@ QString stored()
     return described(values);
 }
 
-// The control of each setting (the check box of the automatic check shows
-// the opposite of its setting).
-const QList<std::pair<QString, const char *>> Controls {{"use_proxy", "proxyCheckBox"},
-    {"proxy_host", "proxyLineEdit"}, {"proxy_port", "proxyPortSpinBox"},
-    {"proxy_user", "usernameLineEdit"}, {"proxy_password", "passwordLineEdit"},
-    {"update_never_check", "autoCheckForUpdatesCheckbox"},
-    {"update_check_interval_days", "checkForUpdateEveryNDaysSpinBox"}};
-
-// The settings as the controls show them.
-QString shown(const SettingsDlg &dialog)
+// The settings as the controls show them; the check box of the automatic
+// check shows the opposite of its setting.
+QString shown(const QDialog &dialog)
 {
+    const QList<std::pair<QString, const char *>> controls {{"use_proxy", "proxyCheckBox"},
+        {"proxy_host", "proxyLineEdit"}, {"proxy_port", "proxyPortSpinBox"},
+        {"proxy_user", "usernameLineEdit"}, {"proxy_password", "passwordLineEdit"},
+        {"update_never_check", "autoCheckForUpdatesCheckbox"},
+        {"update_check_interval_days", "checkForUpdateEveryNDaysSpinBox"}};
     QVariantMap values;
-    for (const auto &[key, name] : Controls) {
+    for (const auto &[key, name] : controls) {
         QWidget *control = dialog.findChild<QWidget *>(name);
         values[key] = control->metaObject()->userProperty().read(control);
     }
@@ -55,9 +58,14 @@ QString shown(const SettingsDlg &dialog)
     return described(values);
 }
 
-void press(const SettingsDlg &dialog, QDialogButtonBox::StandardButton button)
+void press(const QDialog &dialog, QDialogButtonBox::StandardButton button)
 {
     dialog.findChild<QDialogButtonBox *>("buttonBox")->button(button)->click();
+}
+
+void checkNow(const SettingsDlg &dialog)
+{
+    dialog.findChild<QPushButton *>("checkForUpdatesNowButton")->click();
 }
 } // namespace
 
@@ -66,11 +74,34 @@ class TestPreferences : public QObject
     Q_OBJECT
 
     IsolatedSettings isolated;
+    QStringList events; // boxes and addresses opened, in order
+    const QStringList schemes {"http", "https", "file", "mailto"};
+
+public slots:
+    // Stands in for the desktop.
+    void open(const QUrl &url) { events << "open " + url.toString(); }
 
 private slots:
-    void init() { isolated.clear(); }
+    void initTestCase()
+    {
+        for (const QString &scheme : schemes)
+            QDesktopServices::setUrlHandler(scheme, this, "open");
+    }
 
-    // OK keeps every value as shown, changed or not.
+    void cleanupTestCase()
+    {
+        for (const QString &scheme : schemes)
+            QDesktopServices::unsetUrlHandler(scheme);
+    }
+
+    void init()
+    {
+        isolated.clear();
+        events.clear();
+    }
+
+    // The main window's Preferences: a dialog showing the store, and OK keeps
+    // every value as shown, changed or not.
     void showsAndKeeps_data()
     {
         QTest::addColumn<QString>("before");
@@ -96,18 +127,24 @@ private slots:
         QFETCH(QString, shown);
         for (const QString &pair : before.split("; ", Qt::SkipEmptyParts))
             QSettings().setValue(pair.section('=', 0, 0), pair.section('=', 1));
-        SettingsDlg dialog;
-        QCOMPARE(::shown(dialog), shown);
-        QCOMPARE(dialog.findChild<QWidget *>("proxyFrame")->isEnabled(),
-            shown.endsWith("use_proxy=true"));
+        WindowFixture fixture;
+        fixture.prompter.dialogResponder = [&](QDialog &dialog) {
+            events << ::shown(dialog);
+            if (dialog.findChild<QWidget *>("proxyFrame")->isEnabled())
+                events << "proxy fields enabled";
+            press(dialog, QDialogButtonBox::Ok);
+            return dialog.result();
+        };
         QTest::ignoreMessage(QtDebugMsg, "Dialog accepted, writing settings changes.");
-        press(dialog, QDialogButtonBox::Ok);
+        fixture.trigger("actionPreferences");
+        QCOMPARE(events.value(0), shown);
+        QCOMPARE(events.contains("proxy fields enabled"), shown.endsWith("use_proxy=true"));
         QCOMPARE(stored(), shown);
     }
 
     // Check Now takes the proxy from the controls as they stand, reports each
     // press, and a cancelled dialog stores nothing.
-    void checkNow_data()
+    void checkNowThroughTheProxy_data()
     {
         QTest::addColumn<int>("proxyClicks");
         QTest::addColumn<QString>("host");
@@ -118,21 +155,22 @@ private slots:
         QTest::newRow("ticked and unticked") << 2 << "127.0.0.1" << false;
     }
 
-    void checkNow()
+    void checkNowThroughTheProxy()
     {
         QFETCH(int, proxyClicks);
         QFETCH(QString, host);
         QFETCH(bool, throughProxy);
+        const auto latest = serving("latest.xml");
         const QByteArray credentials
             = "Proxy-Authorization: Basic " + QByteArray("alice:s3cret").toBase64();
         LoopbackHttpServer proxy([&](const HttpRequest &request, QTcpSocket &socket) {
-            if (!request.head.contains(credentials))
+            if (request.head.contains(credentials))
+                latest(request, socket);
+            else
                 LoopbackHttpServer::reply(
                     socket, 407, "", "Proxy-Authenticate: Basic realm=\"loopback\"\r\n");
-            else
-                serveLatest(request, socket);
         });
-        LoopbackHttpServer direct(serveLatest);
+        LoopbackHttpServer direct(latest);
         CapturingPrompter prompter;
         SettingsDlg dialog;
         // Through the proxy the server's name does not resolve: only the proxy can answer.
@@ -145,11 +183,12 @@ private slots:
         dialog.findChild<QLineEdit *>("usernameLineEdit")->setText("alice");
         dialog.findChild<QLineEdit *>("passwordLineEdit")->setText("s3cret");
         for (int n = 1; n <= 2; ++n) {
-            dialog.findChild<QPushButton *>("checkForUpdatesNowButton")->click();
+            checkNow(dialog);
             QTRY_COMPARE(prompter.boxes.size(), n);
         }
         QTest::qWait(100);
-        QCOMPARE(prompter.texts(), QStringList({LatestText, LatestText}));
+        const QString latestText = "You have the latest version: v2.1.6 Build 20120202";
+        QCOMPARE(prompter.texts(), QStringList({latestText, latestText}));
         QCOMPARE(dialog.findChildren<UpdateChecker *>().size(), 1);
         QCOMPARE(proxy.requests.isEmpty(), !throughProxy);
         QCOMPARE(direct.requests.size(), throughProxy ? 0 : 2);
@@ -162,21 +201,45 @@ private slots:
         QCOMPARE(stored(), "");
     }
 
-    void preferencesActionRunsAFreshDialog()
+    // The checks of tests/data/updates/checks.txt.
+    void checkNowTellsTheUser_data()
     {
-        WindowFixture fixture;
-        fixture.prompter.clear();
-        bool fresh = false;
-        fixture.prompter.dialogResponder = [&](QDialog &dialog) {
-            fresh = qobject_cast<SettingsDlg *>(&dialog) && !dialog.parent();
-            dialog.accept();
-            return int(QDialog::Accepted);
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("download");
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<QStringList>("events");
+        for (const QString &block : QString(testFile("updates/checks.txt")).split("\n== ").mid(1)) {
+            QStringList lines = block.trimmed().split('\n');
+            for (QString &line : lines)
+                line.replace("\\n", "\n");
+            const QStringList f = lines.value(1).split(' ');
+            QTest::newRow(qPrintable(lines[0]))
+                << f[0] << QString(f.value(1)).remove('"')
+                << int(f.value(2) == "Yes" ? QMessageBox::Yes : QMessageBox::No) << lines.mid(2);
+        }
+    }
+
+    void checkNowTellsTheUser()
+    {
+        QFETCH(QString, file);
+        QFETCH(QString, download);
+        QFETCH(int, answer);
+        QFETCH(QStringList, events);
+        LoopbackHttpServer server(serving(file, download));
+        CapturingPrompter prompter;
+        prompter.messageResponder = [&](QMessageBox &box) {
+            this->events << box.windowTitle() + ": " + box.text();
+            const bool question = box.icon() == QMessageBox::Question;
+            if (box.standardButtons()
+                != (question ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok))
+                this->events << "other buttons";
+            return question ? answer : int(QMessageBox::Ok);
         };
-        QTest::ignoreMessage(QtDebugMsg, "Dialog accepted, writing settings changes.");
-        fixture.trigger("actionPreferences");
-        QVERIFY(fresh);
-        QCOMPARE(fixture.prompter.boxes.size(), 1);
-        QCOMPARE(stored().count('='), 7);
+        SettingsDlg dialog;
+        dialog.setUpdateServer(QUrl(server.baseUrl()));
+        checkNow(dialog);
+        QTRY_VERIFY(!prompter.boxes.isEmpty());
+        QCOMPARE(this->events, events);
     }
 };
 

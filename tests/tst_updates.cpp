@@ -1,11 +1,8 @@
-// The update check: fetching and reading the update file over HTTP(S), and
-// what the checker tells the user about it.
+// Fetching and reading the update file over HTTP(S).
 #include "autoupdatetool.h"
 #include "loopbackhttp.h"
 #include "testsupport.h"
-#include "updatechecker.h"
 
-#include <QDesktopServices>
 #include <QElapsedTimer>
 #include <QSignalSpy>
 #include <QSslCertificate>
@@ -96,53 +93,13 @@ QString fetchAndCompare(AutoUpdateTool &tool, const QString &current)
     return said.join(" | ");
 }
 
-// What the checker did, in order: debug lines, boxes, addresses opened.
-QStringList events;
-QtMessageHandler passOn = nullptr;
-void collect(QtMsgType type, const QMessageLogContext &context, const QString &message)
-{
-    if (type == QtDebugMsg)
-        events << message;
-    passOn(type, context, message);
-}
 } // namespace
-
-// Stands in for the desktop.
-class Desktop : public QObject
-{
-    Q_OBJECT
-
-public slots:
-    void open(const QUrl &url) { events << "open " + url.toString(); }
-};
 
 class TestUpdates : public QObject
 {
     Q_OBJECT
 
-    Desktop desktop;
-    const QStringList schemes {"http", "https", "file", "mailto"};
-
 private slots:
-    void initTestCase()
-    {
-        // The tool trusts the test certificate (127.0.0.1, 2000 to 2100) as a real server's.
-        QSslConfiguration client = QSslConfiguration::defaultConfiguration();
-        client.addCaCertificate(QSslCertificate(testFile("tls/certificate.pem")));
-        QSslConfiguration::setDefaultConfiguration(client);
-        for (const QString &scheme : schemes)
-            QDesktopServices::setUrlHandler(scheme, &desktop, "open");
-        passOn = qInstallMessageHandler(collect);
-    }
-
-    void cleanupTestCase()
-    {
-        for (const QString &scheme : schemes)
-            QDesktopServices::unsetUrlHandler(scheme);
-    }
-
-    void init() { events.clear(); }
-
     // The update files of tests/data/updates as expected.txt lists them, then
     // the server's failures; every signal, and how many requests the server saw.
     void fetchesAndCompares_data()
@@ -238,8 +195,12 @@ private slots:
     {
         if (!QSslSocket::supportsSsl())
             QSKIP("no TLS backend");
+        // The tool trusts the test certificate (127.0.0.1, 2000 to 2100) as a real server's.
+        const QSslCertificate certificate(testFile("tls/certificate.pem"));
         QSslConfiguration tls = QSslConfiguration::defaultConfiguration();
-        tls.setLocalCertificate(QSslCertificate(testFile("tls/certificate.pem")));
+        tls.addCaCertificate(certificate);
+        QSslConfiguration::setDefaultConfiguration(tls);
+        tls.setLocalCertificate(certificate);
         tls.setPrivateKey(QSslKey(testFile("tls/key.pem"), QSsl::Ec));
         LoopbackHttpServer plain(answer(200, Newer));
         LoopbackHttpServer secure(answer(200, Newer), tls);
@@ -257,55 +218,6 @@ private slots:
         QCOMPARE(fetchAndCompare(tool, "3.2.1.6.20120202"), Unable);
         QCOMPARE(downgrading.requests.size(), 1);
         QCOMPARE(plain.requests.size(), 0);
-    }
-
-    // The checks of tests/data/updates/checks.txt.
-    void checkerReports_data()
-    {
-        QTest::addColumn<QString>("download");
-        QTest::addColumn<quint32>("revision");
-        QTest::addColumn<bool>("interactive");
-        QTest::addColumn<int>("answer");
-        QTest::addColumn<QStringList>("events");
-        for (const QString &block : QString(testFile("updates/checks.txt")).split("\n== ").mid(1)) {
-            QStringList lines = block.trimmed().split('\n');
-            for (QString &line : lines)
-                line.replace("\\n", "\n");
-            const QStringList f = lines.value(1).split(' ');
-            QTest::newRow(qPrintable(lines[0]))
-                << (f[0] == "\"\"" ? "" : f[0]) << f.value(1).toUInt()
-                << (f.value(2) == "interactive")
-                << int(f.value(3) == "Yes" ? QMessageBox::Yes : QMessageBox::No) << lines.mid(2);
-        }
-    }
-
-    void checkerReports()
-    {
-        QFETCH(QString, download);
-        QFETCH(quint32, revision);
-        QFETCH(bool, interactive);
-        QFETCH(int, answer);
-        QFETCH(QStringList, events);
-        const QByteArray file = QByteArray(Newer).replace(
-            "https://example.test/get", download.toHtmlEscaped().toUtf8());
-        LoopbackHttpServer server(::answer(download == "-" ? 404 : 200, file));
-        CapturingPrompter prompter;
-        prompter.messageResponder = [&](QMessageBox &box) {
-            ::events << box.windowTitle() + ": " + box.text();
-            const bool question = box.icon() == QMessageBox::Question;
-            if (box.standardButtons()
-                != (question ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok))
-                ::events << "other buttons";
-            return question ? answer : int(QMessageBox::Ok);
-        };
-        UpdateChecker checker;
-        checker.setInteractive(interactive);
-        checker.setHostAndFile("127.0.0.1", UpdatePath);
-        checker.setSchemeAndPort("http", server.serverPort());
-        checker.setApplicationInfo("WATTLAN", 3, 2, 1, revision, 20120510);
-        checker.checkForUpdates(QString(), 0, QString(), QString());
-        QTRY_VERIFY(!::events.isEmpty());
-        QCOMPARE(::events, events);
     }
 };
 
