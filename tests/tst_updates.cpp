@@ -25,6 +25,8 @@ const QByteArray Newer = testFile("updates/newer.xml"); // WATTLAN 2.1.7 Build 2
 const QString Available = "updateAvailable 2.1.7 Build 20120510 https://example.test/get";
 const QString Unable = "unableToRetrieveFile";
 
+const Handler Silent = [](const HttpRequest &, QTcpSocket &) {};
+
 Handler answer(int status, const QByteArray &body, const QByteArray &headers = {})
 {
     return [=](const HttpRequest &, QTcpSocket &s) {
@@ -130,8 +132,7 @@ private slots:
         row("not found", answer(404, "<html/>"), Unable);
         row("server error", answer(500, Newer), Unable);
         row("server down", Handler(), Unable, 0);
-        row(
-            "never answers", [](auto &, auto &) {}, Unable);
+        row("never answers", Silent, Unable);
         row("answers slowly", stream("Content-Length: 100000\r\n", 1, 50), Unable);
         const int most = AutoUpdateTool::MaxRedirects;
         row("redirect loop", answer(302, "", "Location: " + UpdatePath + "\r\n"), Unable, most + 1);
@@ -153,9 +154,9 @@ private slots:
         QFETCH(QString, outcome);
         QFETCH(int, requests);
         LoopbackHttpServer server(serve);
+        auto tool = toolFor(server.baseUrl(), timeout);
         if (!serve)
             server.close();
-        auto tool = toolFor(server.baseUrl(), timeout);
         QElapsedTimer clock;
         clock.start();
         QCOMPARE(fetchAndCompare(*tool, current), outcome);
@@ -169,7 +170,7 @@ private slots:
     // One tool through fetches that must not affect each other.
     void fetchesOneAfterAnother()
     {
-        LoopbackHttpServer silent([](auto &, auto &) {});
+        LoopbackHttpServer silent(Silent);
         LoopbackHttpServer server(answer(200, Newer));
         auto tool = toolFor(silent.baseUrl());
         // A new fetch drops the running one, which stays silent past its time-out.
