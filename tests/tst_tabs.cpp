@@ -1,0 +1,242 @@
+// The technology tabs worked as a user does, on the catalogue of tests/data/tabs.
+//
+// Each scenario of tests/data/tabs/scenarios.txt is a row of one table.
+#include "cframe.h"
+#include "cwidget.h"
+#include "jwidget.h"
+#include "windowfixture.h"
+
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRegularExpression>
+#include <QSpinBox>
+#include <QTabWidget>
+
+namespace {
+QString entries(const QComboBox *combo)
+{
+    QStringList texts;
+    for (int row = 0; row < combo->count(); ++row)
+        texts << combo->itemText(row);
+    return texts.join(QLatin1Char('|'));
+}
+
+// "X*n" stands for n times X.
+QStringList repeated(const QString &text)
+{
+    const qsizetype star = text.lastIndexOf(QLatin1Char('*'));
+    bool counted = false;
+    const int times = star > 0 ? text.mid(star + 1).toInt(&counted) : 1;
+    return counted ? QStringList(times, text.left(star)) : QStringList(text);
+}
+} // namespace
+
+class TestTabs : public QObject
+{
+    Q_OBJECT
+
+    // The run's cells as a word; fixture cells must be numbered in order.
+    static QString shape(const CFrame *frame, QString &last)
+    {
+        QString word;
+        int fixtures = 0;
+        for (const CWidget *cell : frame->cells()) {
+            if (const JWidget *j = cell->jumperWidget()) {
+                word += QLatin1Char('J');
+                last = QStringLiteral("J%1/%2/%3+%4")
+                           .arg(j->jumperCombo()->currentIndex())
+                           .arg(j->gaugeCombo()->currentIndex())
+                           .arg(j->lengthSpin()->value())
+                           .arg(int(!j->lengthSpin()->isHidden()));
+                continue;
+            }
+            last = qobject_cast<const QLabel *>(cell->widget())->text();
+            if (!last.startsWith(QStringLiteral("%1: ").arg(++fixtures)))
+                return QStringLiteral("misnumbered ") + last;
+            word += QLatin1Char('F');
+        }
+        return word;
+    }
+
+    // Takes one step on the tab whose widgets' names start with prefix.
+    static void step(
+        const WindowFixture &w, const QString &prefix, const QString &step, qsizetype &mark)
+    {
+        const QString key = step.section(QLatin1Char('='), 0, 0);
+        const QString value = step.section(QLatin1Char('='), 1);
+        const QStringList buttons {"AddFixture", "AddJumper", "Delete", "Reset", "Maximize"};
+        const qsizetype button = QStringLiteral("FJDRM").indexOf(step);
+        if (step.size() == 1 && button >= 0) {
+            w.click(qPrintable(prefix + buttons[button] + "_Button"));
+        } else if (step == QLatin1String("mark")) {
+            mark = w.log().size();
+        } else if (key.startsWith(QLatin1String("j:"))) {
+            JWidget *jumper = nullptr;
+            for (const CWidget *cell : w.run(qPrintable(prefix + "Frame"))->cells())
+                jumper = cell->jumperWidget() ? cell->jumperWidget() : jumper;
+            QVERIFY(jumper);
+            if (key == QLatin1String("j:length"))
+                jumper->lengthSpin()->setValue(value.toInt());
+            else
+                (key == QLatin1String("j:type") ? jumper->jumperCombo() : jumper->gaugeCombo())
+                    ->setCurrentIndex(value.toInt());
+        } else if (step.startsWith(QLatin1String("click:"))) {
+            w.click(qPrintable(step.mid(6)));
+        } else if (step.startsWith(QLatin1String("call:"))) {
+            QVERIFY(QMetaObject::invokeMethod(w.window.get(), qPrintable(step.mid(5))));
+        } else if (step.startsWith(QLatin1String("stray:"))) {
+            auto *combo = w.child<QComboBox>(qPrintable(step.mid(6)));
+            combo->addItem(QStringLiteral("Stray"), 99);
+            combo->setCurrentIndex(combo->count() - 1);
+        } else if (auto *spin = w.window->findChild<QSpinBox *>(key)) {
+            spin->setValue(value.toInt());
+        } else {
+            bool isRow = false;
+            const int row = value.toInt(&isRow);
+            if (!isRow)
+                w.choose(qPrintable(key), value);
+            else
+                w.child<QComboBox>(qPrintable(key))->setCurrentIndex(row);
+        }
+    }
+
+    static QString probe(const WindowFixture &w, const CFrame *frame, const QString &name,
+        const QString &last, qsizetype mark)
+    {
+        if (name == QLatin1String("log"))
+            return QLatin1Char('\n') + w.log().join(QLatin1Char('\n')) + QLatin1Char('\n');
+        if (name == QLatin1String("lines"))
+            return QString::number(w.log().size() - mark);
+        if (name == QLatin1String("modified"))
+            return QString::number(int(frame->isModified()));
+        if (name == QLatin1String("last"))
+            return last;
+        if (name == QLatin1String("boxes")) {
+            QStringList boxes;
+            for (const CapturedBox &box : w.prompter.boxes)
+                boxes << box.caption + QStringLiteral(": ") + box.text;
+            return boxes.join(QLatin1Char('|'));
+        }
+        const QString object = name.section(QLatin1Char(':'), 0, 0);
+        const QString property = name.section(QLatin1Char(':'), 1);
+        auto *widget = w.child<QWidget>(qPrintable(object));
+        if (property == QLatin1String("shown"))
+            return QString::number(int(!widget->isHidden()));
+        if (property == QLatin1String("entries"))
+            return entries(qobject_cast<QComboBox *>(widget));
+        const QVariant read = widget->property(qPrintable(property));
+        if (!read.isValid())
+            qFatal("no property %s", qPrintable(name));
+        return read.toString();
+    }
+
+private slots:
+    void scenario_data()
+    {
+        QTest::addColumn<QString>("tab");
+        QTest::addColumn<QStringList>("steps");
+        QTest::addColumn<QString>("run");
+        QTest::addColumn<int>("valid");
+        QTest::addColumn<QString>("log");
+        QTest::addColumn<QStringList>("probes");
+        QFile file(testCatalogue(QStringLiteral("tabs")).filePath(QStringLiteral("scenarios.txt")));
+        QVERIFY(file.open(QIODevice::ReadOnly | QIODevice::Text));
+        QString name;
+        QMap<QString, QStringList> fields;
+        const auto add = [&] {
+            if (name.isEmpty())
+                return;
+            const auto field = [&](const char *key, const QString &absent) {
+                return fields.contains(key) ? fields.value(key).join(';') : absent;
+            };
+            QStringList steps;
+            QString run;
+            for (const QString &step : field("do", QString()).split(';', Qt::SkipEmptyParts))
+                steps << repeated(step.trimmed());
+            for (const QString &cells : field("run", "-").split(' ', Qt::SkipEmptyParts))
+                run += repeated(cells).join(QString());
+            QTest::newRow(qPrintable(name))
+                << field("tab", QString()) << steps << run << field("valid", "-1").toInt()
+                << field("log", QString()) << fields.value(QStringLiteral("expect"));
+            fields.clear();
+        };
+        for (const QString &line : QString::fromUtf8(file.readAll()).split('\n')) {
+            if (line.startsWith(QLatin1String("== "))) {
+                add();
+                name = line.mid(3);
+            } else if (!line.startsWith('#') && !line.trimmed().isEmpty()) {
+                const QString key = line.section(':', 0, 0);
+                QVERIFY2(QStringList({"tab", "do", "run", "valid", "log", "expect"}).contains(key),
+                    qPrintable(line));
+                fields[key] << line.section(':', 1).trimmed().replace(QLatin1String("\\n"), "\n");
+            }
+        }
+        add();
+    }
+
+    void scenario()
+    {
+        QFETCH(QString, tab);
+        QFETCH(QStringList, steps);
+        QFETCH(QString, run);
+        QFETCH(int, valid);
+        QFETCH(QString, log);
+        QFETCH(QStringList, probes);
+        const QString prefix = "m_" + tab + "_";
+        WindowFixture w(testCatalogue(QStringLiteral("tabs")));
+        // The pages out of the tab widget work as once their tabs are put back.
+        for (const char *page : {"TSFtab", "Flextab", "OBTab"})
+            w.child<QWidget>(page)->setEnabled(true);
+        qsizetype mark = w.log().size();
+        for (const QString &s : steps) {
+            step(w, prefix, s, mark);
+            if (QTest::currentTestFailed())
+                return;
+        }
+        const auto *frame = w.window->findChild<CFrame *>(prefix + "Frame");
+        QString last;
+        const QString cells = frame ? shape(frame, last) : QString();
+        if (run != QLatin1String("-"))
+            QCOMPARE(cells, run);
+        if (valid >= 0) {
+            QCOMPARE(frame->isValid(), bool(valid));
+            const QColor colour = valid ? QColor(192, 255, 192) : QColor(255, 128, 128);
+            const auto fields = w.window->findChildren<QLineEdit *>(
+                QRegularExpression("^" + prefix + "TotalPower.*_Edit$"));
+            QVERIFY(!fields.isEmpty());
+            for (const auto *field : fields)
+                for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
+                    QCOMPARE(field->palette().color(group, QPalette::Base), colour);
+        }
+        if (!log.isEmpty())
+            QCOMPARE(w.lastLogLine(), log);
+        for (const QString &p : probes) {
+            const qsizetype equals = p.indexOf(QLatin1Char('='));
+            const bool part = p.indexOf(QLatin1Char('~')) >= 0
+                && (equals < 0 || p.indexOf(QLatin1Char('~')) < equals);
+            const QChar separator = part ? QLatin1Char('~') : QLatin1Char('=');
+            const QString name = p.section(separator, 0, 0);
+            const QString expected = p.section(separator, 1);
+            const QString actual = probe(w, frame, name, last, mark);
+            if (part)
+                QVERIFY2(actual.contains(expected), qPrintable(name + ": " + actual));
+            else
+                QCOMPARE(name + ": " + actual, name + ": " + expected);
+        }
+    }
+
+    void tabWorksOncePutBack()
+    {
+        WindowFixture w(testCatalogue(QStringLiteral("tabs")));
+        auto *tabs = w.child<QTabWidget>("tabWidget");
+        const int index = tabs->addTab(w.child<QWidget>("TSFtab"), QStringLiteral("Tessan"));
+        tabs->setTabEnabled(index, true);
+        tabs->setCurrentIndex(index);
+        w.child<QAbstractButton>("m_TS_AddFixture_Button")->click();
+        QCOMPARE(w.run("m_TS_Frame")->fixtureCount(), 2);
+    }
+};
+
+WATTLAN_TEST_MAIN(TestTabs)
+#include "tst_tabs.moc"
