@@ -36,12 +36,13 @@ int fixtureCountOf(const QList<Cell> &cells)
     return int(std::count_if(cells.cbegin(), cells.cend(), isFixture));
 }
 
-// The jumpers without a cable type or gauge: how many, and the number of the
-// fixture after the first of them.
-LimitCheck unresolvedJumpers(const QList<Cell> &cells, int /*fixtureCount*/)
+// The counted jumpers without a cable type or gauge: how many, and the number
+// of the fixture after the first of them. Jumpers past the last fixture feed
+// nothing and decide nothing.
+LimitCheck unresolvedJumpers(const QList<Cell> &cells, int fixtureCount)
 {
     LimitCheck check {Check::Jumpers, 0, 0, true};
-    const int counted = int(cells.size());
+    const int counted = RunWalk::countedCellCount(cells, fixtureCount, isFixture);
     int fixturesBefore = 0;
     for (int i = 0; i < counted; ++i) {
         const Cell &cell = cells.at(i);
