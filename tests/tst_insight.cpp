@@ -3,7 +3,13 @@
 #include "windowfixture.h"
 #include "zelvanemodel.h"
 
+#include "cframe.h"
+#include "cwidget.h"
+
+#include <QHelpEvent>
+#include <QLineEdit>
 #include <QRandomGenerator>
+#include <QToolTip>
 
 #include <cmath>
 
@@ -50,6 +56,15 @@ template<typename Profile> double summedDrops(const Profile &p)
 void compareNear(double actual, double expected)
 {
     QVERIFY2(std::abs(actual - expected) <= 1e-12, qPrintable(QString::number(actual, 'g', 17)));
+}
+
+// The tool tip a widget shows when the pointer rests on it.
+QString tipOf(QWidget *widget)
+{
+    const QPoint centre = widget->rect().center();
+    QHelpEvent help(QEvent::ToolTip, centre, widget->mapToGlobal(centre));
+    QApplication::sendEvent(widget, &help);
+    return QToolTip::text();
 }
 
 } // namespace
@@ -201,6 +216,34 @@ private slots:
             QStringLiteral("Next fixture (3): Voltage at the far end 21.75 V < min 23 V"));
         in.cells.removeLast();
         QVERIFY(!T::headroom(in, next).addsJumper);
+    }
+
+    void afterMaximizeTheTipsSayWhatStoppedIt_data()
+    {
+        QTest::addColumn<QString>("tab");
+        QTest::addColumn<QString>("next");
+        QTest::addColumn<QString>("lastFixture");
+        QTest::newRow("Zelvane")
+            << "ZV"
+            << "Next fixture (36): Electrical length 154 ft > supply max 150 ft"
+            << "Fixture 35: 117.3 V at its input, 2.7 V (2.3 %) below the supply";
+        QTest::newRow("Tessan") << "TS"
+                                << "Next fixture (8): Power 67.2 W > port max 60 W"
+                                << "Fixture 7: 23.1 V at its input, 0.9 V (3.6 %) below the supply";
+    }
+    void afterMaximizeTheTipsSayWhatStoppedIt()
+    {
+        QFETCH(QString, tab);
+        QFETCH(QString, next);
+        QFETCH(QString, lastFixture);
+        IsolatedSettings settings;
+        WindowFixture fixture;
+        const QByteArray maximize = QStringLiteral("m_%1_Maximize_Button").arg(tab).toLatin1();
+        fixture.click(maximize.constData(), tab == QLatin1String("TS") ? "TSFtab" : nullptr);
+        const QByteArray frame = QStringLiteral("m_%1_Frame").arg(tab).toLatin1();
+        const QByteArray edit = QStringLiteral("m_%1_TotalPowerWatts_Edit").arg(tab).toLatin1();
+        QCOMPARE(tipOf(fixture.child<QLineEdit>(edit.constData())).split('\n').last(), next);
+        QCOMPARE(tipOf(fixture.run(frame.constData())->cells().last()->widget()), lastFixture);
     }
 };
 
