@@ -2,6 +2,7 @@
 
 #include "cframe.h"
 #include "prompter.h"
+#include "runtips.h"
 #include "version.h"
 
 #include <QApplication>
@@ -35,6 +36,13 @@ Wattlan::Wattlan(const QDir &databaseDir, QWidget *parent, Qt::WindowFlags flags
 {
     mainWindow = this;
     ui.setupUi(this);
+    new RunTips(
+        *ui.m_ZV_Frame, [this](int index) { return ZV_CellTip(index); },
+        {ui.m_ZV_TotalPowerWatts_Edit, ui.m_ZV_TotalPowerAmps_Edit},
+        [this] { return ZV_TotalsTip(); }, this);
+    new RunTips(
+        *ui.m_TS_Frame, [this](int index) { return TS_CellTip(index); },
+        {ui.m_TS_TotalPowerWatts_Edit}, [this] { return TS_TotalsTip(); }, this);
 
     const QFont bold = boldApplicationFont();
     for (QLabel *caption : {ui.label1_tab1, ui.label2_tab1, ui.label1_tab2, ui.label2_tab2,

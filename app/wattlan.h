@@ -142,6 +142,10 @@ private:
     ZVFixture *ZV_SelectedFixture() const;
     ZVPowerSupply *ZV_SelectedSupply() const;
     YmJumper *ZV_SelectedLeader() const;
+    // Tool tips, built when asked for: a run cell's (by its position in the
+    // run) and the totals' (the limits and what the next fixture would do).
+    QString ZV_CellTip(int index) const;
+    QString ZV_TotalsTip() const;
     void ZV_AddFixture(bool continuePattern);
     void ZV_AddJumper();
     void ZV_ResetRun();
@@ -154,6 +158,8 @@ private:
     TSPowerSupply *TS_SelectedSupply() const;
     YmJumper *TS_SelectedLeader() const;
     TessanModel::Inputs TS_Inputs() const;
+    QString TS_CellTip(int index) const;
+    QString TS_TotalsTip() const;
     void TS_AddFixture(bool continuePattern);
     void TS_AddJumper();
     void TS_ResetRun();

@@ -95,6 +95,34 @@ TessanModel::Inputs Wattlan::TS_Inputs() const
     return inputs;
 }
 
+QString Wattlan::TS_CellTip(int index) const
+{
+    const TSFixture *fixture = TS_SelectedFixture();
+    const QList<CWidget *> &cells = ui.m_TS_Frame->cells();
+    if (!fixture || index < 0 || index >= cells.size() || !modelCell(cells.at(index)))
+        return {};
+    // The cell's position among those the model sees.
+    int modelIndex = 0;
+    for (int i = 0; i < index; ++i)
+        modelIndex += modelCell(cells.at(i)) ? 1 : 0;
+    const TessanModel::Profile profile = TessanModel::profile(TS_Inputs());
+    if (modelIndex >= profile.cells.size())
+        return {}; // a jumper past the last fixture: it carries nothing
+    return RunProfile::cellTip(profile.cells.at(modelIndex), profile, fixture->MinVoltage);
+}
+
+QString Wattlan::TS_TotalsTip() const
+{
+    const TessanModel::Inputs inputs = TS_Inputs();
+    QString tip = TessanModel::limitReport(TessanModel::calculate(inputs));
+    const TSFixture *fixture = TS_SelectedFixture();
+    if (!fixture)
+        return tip;
+    const QString next = TessanModel::headroomLine(TessanModel::headroom(inputs,
+        TessanModel::Cell::fixture(fixture->Length, fixture->Resistance, fixture->Current)));
+    return next.isEmpty() ? tip : tip + QLatin1Char('\n') + next;
+}
+
 void Wattlan::TS_Update()
 {
     CFrame *frame = ui.m_TS_Frame;
@@ -110,6 +138,7 @@ void Wattlan::TS_Update()
     watts->setPalette(palette);
     watts->setAlignment(Qt::AlignHCenter);
     watts->setText(QString::number(result.power, 'f', 1));
+    watts->setToolTip(TessanModel::limitReport(result));
 
     statusMessage(TessanModel::logLine(result));
 }

@@ -101,6 +101,39 @@ void Wattlan::ZV_ShowResult(const ZelvaneModel::Result &result)
     }
 }
 
+QString Wattlan::ZV_CellTip(int index) const
+{
+    const ZVFixture *fixture = ZV_SelectedFixture();
+    const QList<CWidget *> &cells = ui.m_ZV_Frame->cells();
+    if (!fixture || index < 0 || index >= cells.size() || !ZV_SumCell(*cells.at(index)))
+        return {};
+    // The cell's position among those the model sees.
+    int modelIndex = 0;
+    for (int i = 0; i < index; ++i)
+        modelIndex += ZV_SumCell(*cells.at(i)) ? 1 : 0;
+    const ZelvaneModel::Profile profile = ZelvaneModel::profile(ZV_Inputs());
+    if (modelIndex >= profile.cells.size())
+        return {}; // a jumper past the last fixture: it carries nothing
+    return RunProfile::cellTip(profile.cells.at(modelIndex), profile, fixture->MinVoltage);
+}
+
+QString Wattlan::ZV_TotalsTip() const
+{
+    const ZelvaneModel::Inputs inputs = ZV_Inputs();
+    QString tip = ZelvaneModel::limitReport(ZelvaneModel::calculate(inputs));
+    ZVFixture *fixture = ZV_SelectedFixture();
+    if (!fixture)
+        return tip;
+    // What Add Jumper puts when there is no jumper to copy.
+    CWidget probe;
+    probe.setJumper(fixture, nullptr, -1, -1);
+    const ZelvaneModel::Cell defaultJumper
+        = ZV_SumCell(probe).value_or(ZelvaneModel::Cell::unresolvedJumper(figuresOf(*fixture)));
+    const QString next = ZelvaneModel::headroomLine(
+        ZelvaneModel::headroom(inputs, fixture->JumperRequired, defaultJumper));
+    return next.isEmpty() ? tip : tip + QLatin1Char('\n') + next;
+}
+
 ZelvaneModel::Inputs Wattlan::ZV_Inputs() const
 {
     ZelvaneModel::Inputs inputs;
