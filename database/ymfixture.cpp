@@ -4,7 +4,7 @@
 #include "domlists.h"
 #include "ymcable.h"
 
-#include <QDomDocument>
+#include <QDomElement>
 
 YmFixture::YmFixture(const QString &name, int techType) : YmItem(name, techType) { }
 
@@ -24,25 +24,6 @@ bool YmFixture::fromXml(const QDomElement &element)
     readInt(element, QStringLiteral("DefaultLeader"), DefaultLeader, false);
     readBool(element, QStringLiteral("Disable"), Disable, false);
     return true;
-}
-
-QDomElement YmFixture::toXml(QDomDocument &document, bool *ok)
-{
-    if (ok)
-        *ok = true;
-    QDomElement element = document.createElement(QStringLiteral("YmFixture"));
-    element.setAttribute(QStringLiteral("YmFixtureName"), Name);
-    element.setAttribute(QStringLiteral("YmFixtureTecthType"), QString::number(techType));
-    element.setAttribute(QStringLiteral("YmFixtureFamily"), QString::number(Family));
-    element.setAttribute(
-        QStringLiteral("YmFixtureDefaultAttribute"), QString::number(DefaultLeader));
-    element.setAttribute(QStringLiteral("YmFixtureDefaultJumper"), QString::number(DefaultJumper));
-    return element;
-}
-
-bool YmFixture::matchesXml(const QDomElement &element, QDomDocument *, bool *)
-{
-    return element.tagName() == QLatin1String("YmFixture");
 }
 
 void YmFixture::resolveValidSupplies(

@@ -5,8 +5,6 @@
 #include <QHash>
 #include <QList>
 
-class QDomDocument;
-
 // Base of every fixture record.
 class YmFixture : public YmItem
 {
@@ -17,11 +15,6 @@ public:
     ~YmFixture() override;
 
     bool fromXml(const QDomElement &element) override;
-    // The fixture as a "YmFixture" element of document; sets ok.
-    virtual QDomElement toXml(QDomDocument &document, bool *ok);
-    // Whether element is a fixture element written by toXml (tag check only).
-    virtual bool matchesXml(
-        const QDomElement &element, QDomDocument *document = nullptr, bool *ok = nullptr);
 
     // Appends to ValidSupplyList, in document order, the supply that each
     // "Supply" below a "ValidSupplyList" of element names, looking names up
