@@ -81,9 +81,18 @@ void TS_SumLeader(const Leader &leader, Totals &totals)
 
 Result calculate(const Inputs &inputs)
 {
+    const int fixtureCount
+        = int(std::count_if(inputs.cells.cbegin(), inputs.cells.cend(), isFixture));
+    Totals totals;
+    TS_SumRun(inputs, fixtureCount, totals);
+    return evaluate(inputs, totals, fixtureCount);
+}
+
+Result evaluate(const Inputs &inputs, const Totals &totals, int fixtureCount)
+{
     Result result;
-    result.fixtureCount = int(std::count_if(inputs.cells.cbegin(), inputs.cells.cend(), isFixture));
-    TS_SumRun(inputs, result.fixtureCount, result.totals);
+    result.fixtureCount = fixtureCount;
+    result.totals = totals;
     if (inputs.fixture)
         result.power = result.totals.current * inputs.fixture->voltage;
     result.valid = withinLimits(inputs, result);

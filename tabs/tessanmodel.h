@@ -81,6 +81,10 @@ void TS_SumLeader(const Leader &leader, Totals &totals);
 
 // The totals, the power and the verdict on both limits (equality admitted).
 Result calculate(const Inputs &inputs);
+// What calculate() makes of a run whose totals (leader included) are known:
+// the power and the verdict. inputs.cells is not walked, only looked at for
+// jumpers without figures.
+Result evaluate(const Inputs &inputs, const Totals &totals, int fixtureCount);
 
 // The message log's line for a calculation (a fixed, untranslated text).
 QString logLine(const Result &result);

@@ -67,7 +67,7 @@ LimitCheck missing(Check check)
     return {check, 0, 0, false};
 }
 
-QList<LimitCheck> limitChecks(const Inputs &inputs, const Result &result)
+QList<LimitCheck> limitChecks(const Inputs &inputs, const Result &result, bool jumpersResolved)
 {
     const SelectedFixture &f = *inputs.fixture;
     const Totals &t = result.totals;
@@ -101,7 +101,7 @@ QList<LimitCheck> limitChecks(const Inputs &inputs, const Result &result)
         checks << missing(Check::Supply);
     if (!inputs.leader)
         checks << missing(Check::Leader);
-    if (!allJumpersResolved(inputs.cells))
+    if (!jumpersResolved)
         checks << missing(Check::Jumpers);
     if (!allFinite(result))
         checks << missing(Check::FiniteFigures);
@@ -187,25 +187,39 @@ Totals sumCells(const QList<Cell> &cells, int fixtureCount, double voltage)
 
 Result calculate(const Inputs &inputs)
 {
+    const int fixtureCount = fixtureCountOf(inputs.cells);
+    // Without the chosen fixture there are no factors, no leader and no
+    // limits: nothing is claimed about the run.
+    const Totals cellTotals = inputs.fixture
+        ? sumCells(inputs.cells, fixtureCount, effectiveVoltage(inputs))
+        : Totals {};
+    return evaluate(inputs, cellTotals, fixtureCount, allJumpersResolved(inputs.cells));
+}
+
+double effectiveVoltage(const Inputs &inputs)
+{
+    if (inputs.fixture && inputs.fixture->figures.safetyRequired)
+        return inputs.lineVoltage - SafetyVoltageMargin;
+    return inputs.lineVoltage;
+}
+
+Result evaluate(
+    const Inputs &inputs, const Totals &cellTotals, int fixtureCount, bool jumpersResolved)
+{
     Result result;
     result.deratedLoad = inputs.maxLoad * DeratingFactor;
-    result.fixtureCount = fixtureCountOf(inputs.cells);
+    result.fixtureCount = fixtureCount;
+    result.voltage = effectiveVoltage(inputs);
     if (!inputs.fixture) {
-        // Without the chosen fixture there are no factors, no leader and no
-        // limits: nothing is claimed about the run.
-        result.voltage = inputs.lineVoltage;
         result.checks << missing(Check::Fixture);
         return result;
     }
     const SelectedFixture &f = *inputs.fixture;
-    result.voltage = inputs.lineVoltage;
-    if (f.figures.safetyRequired)
-        result.voltage -= SafetyVoltageMargin;
-    result.totals = sumCells(inputs.cells, result.fixtureCount, result.voltage);
+    result.totals = cellTotals;
     if (inputs.leader)
         addLeader(*inputs.leader, f.figures, result.voltage, result.totals);
     result.current = result.totals.power / result.voltage / f.figures.powerFactor;
-    result.checks = limitChecks(inputs, result);
+    result.checks = limitChecks(inputs, result, jumpersResolved);
     result.valid = std::all_of(result.checks.cbegin(), result.checks.cend(),
         [](const LimitCheck &check) { return check.holds; });
     return result;

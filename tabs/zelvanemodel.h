@@ -135,6 +135,14 @@ void addLeader(
 Totals sumCells(const QList<Cell> &cells, int fixtureCount, double voltage);
 
 Result calculate(const Inputs &inputs);
+// The line voltage, less the safety margin when the chosen fixture needs it.
+double effectiveVoltage(const Inputs &inputs);
+// What calculate() makes of a run whose cells add up to cellTotals (walked
+// from the far end, leader not included): the leader is added and every limit
+// judged. inputs.cells is not walked; jumpersResolved says whether every
+// jumper of the run has its figures.
+Result evaluate(
+    const Inputs &inputs, const Totals &cellTotals, int fixtureCount, bool jumpersResolved);
 
 // An output field's text: fixed notation, one decimal.
 QString fieldText(double value);
