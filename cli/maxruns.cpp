@@ -1,0 +1,349 @@
+#include "maxruns.h"
+
+#include "database.h"
+#include "flexmodel.h"
+#include "modelrun.h"
+#include "records.h"
+#include "runbound.h"
+#include "spinvalue.h"
+
+#include <QStringList>
+
+#include <limits>
+
+namespace MaxRuns {
+
+namespace {
+
+// The leader length boxes of the window: at least one foot, at most what the
+// cable allows (999 when it states no usable maximum).
+constexpr int LeaderLengthMinimum = 1;
+int leaderMaximum(double figure)
+{
+    const int value = truncatedSpinValue(figure);
+    return value < LeaderLengthMinimum ? LeaderLengthLimit : value;
+}
+int inLeaderBox(int value, int maximum)
+{
+    return std::clamp(value, LeaderLengthMinimum, maximum);
+}
+
+// One leader choice as the window sets it up: the length its box shows and
+// the resistance per foot.
+struct LeaderChoice
+{
+    QString name;
+    double length = 0;
+    double resistancePerFoot = 0;
+};
+
+const YmWire *wireAt(const YmJumper &leader, int row)
+{
+    return row >= 0 && row < leader.CustomWireList.size() ? leader.CustomWireList.at(row) : nullptr;
+}
+
+QString customName(const YmJumper &leader, const YmWire &wire)
+{
+    return QStringLiteral("%1 (%2)").arg(leader.Name, wire.Name);
+}
+
+// The Zelvane tab: a standard leader at its electrical length; a custom one,
+// once per wire, at its default custom length, as the box keeps it after the
+// default wire and then that wire were chosen.
+QList<LeaderChoice> zelvaneLeaders(const YmFixture &fixture)
+{
+    QList<LeaderChoice> choices;
+    for (const YmJumper *leader : fixture.LeaderList) {
+        if (!leader->IsCustom) {
+            const int length = inLeaderBox(
+                truncatedSpinValue(leader->ElectricalLength), leaderMaximum(leader->MaxLeaderLength));
+            choices << LeaderChoice {leader->Name, double(length), leader->Resistance};
+            continue;
+        }
+        const int defaultRow = leader->DefaultCustomWire >= 0
+                && leader->DefaultCustomWire < leader->CustomWireList.size()
+            ? leader->DefaultCustomWire
+            : 0;
+        const YmWire *defaultWire = wireAt(*leader, defaultRow);
+        if (!defaultWire)
+            continue; // no gauge to choose: the window has no leader to calculate
+        const int shown = inLeaderBox(truncatedSpinValue(leader->DefaultCustomLength),
+            leaderMaximum(defaultWire->MaxLength));
+        for (const YmWire *wire : leader->CustomWireList)
+            choices << LeaderChoice {customName(*leader, *wire),
+                double(inLeaderBox(shown, leaderMaximum(wire->MaxLength))), wire->Resistance};
+    }
+    return choices;
+}
+
+// The Tessan tab: a custom leader's record holds no length, so its box falls
+// to one foot whichever wire is chosen.
+QList<LeaderChoice> tessanLeaders(const YmFixture &fixture)
+{
+    QList<LeaderChoice> choices;
+    for (const YmJumper *leader : fixture.LeaderList) {
+        if (!leader->IsCustom) {
+            const int length = inLeaderBox(
+                truncatedSpinValue(leader->ElectricalLength), leaderMaximum(leader->MaxLeaderLength));
+            choices << LeaderChoice {leader->Name, double(length), leader->Resistance};
+            continue;
+        }
+        for (const YmWire *wire : leader->CustomWireList)
+            choices << LeaderChoice {customName(*leader, *wire), double(LeaderLengthMinimum),
+                wire->Resistance};
+    }
+    return choices;
+}
+
+ZelvaneModel::FixtureFigures figuresOf(const ZVFixture &fixture)
+{
+    return {fixture.ElectricalLength, fixture.Resistance, fixture.Power, fixture.PowerFactor,
+        fixture.FudgeFactor, fixture.SafetyRequired};
+}
+
+// The jumper that the Zelvane tab adds: a new selector shows the fixture's
+// default jumper type (else its first), a custom type with its default gauge
+// (else its first) and one foot.
+ZelvaneModel::Cell newJumper(const ZVFixture &fixture)
+{
+    const ZelvaneModel::FixtureFigures figures = figuresOf(fixture);
+    const QList<YmJumper *> &types = fixture.JumperList;
+    const int row = fixture.DefaultJumper >= 0 && fixture.DefaultJumper < types.size()
+        ? fixture.DefaultJumper
+        : 0;
+    const YmJumper *type = types.value(row);
+    if (!type)
+        return ZelvaneModel::Cell::unresolvedJumper(figures);
+    if (!type->IsCustom)
+        return ZelvaneModel::Cell::jumper(figures, type->ElectricalLength, type->Resistance);
+    const int gauge = type->DefaultCustomWire >= 0 && type->DefaultCustomWire < type->CustomWireList.size()
+        ? type->DefaultCustomWire
+        : 0;
+    const YmWire *wire = wireAt(*type, gauge);
+    if (!wire)
+        return ZelvaneModel::Cell::unresolvedJumper(figures);
+    const double length = LeaderLengthMinimum;
+    return ZelvaneModel::Cell::jumper(figures, length, length * wire->Resistance);
+}
+
+QString zelvaneStop(ZelvaneModelRun &run)
+{
+    const ZelvaneModel::Result now = run.result();
+    if (!now.valid) {
+        QStringList broken;
+        for (const ZelvaneModel::LimitCheck &check : now.checks)
+            if (!check.holds)
+                broken << ZelvaneModel::describe(check, now);
+        return QStringLiteral("one fixture already: ") + broken.join(QStringLiteral("; "));
+    }
+    if (run.fixtureCount() >= MaxRunFixtures)
+        return QStringLiteral("the bound of %1 fixtures").arg(MaxRunFixtures);
+    const int cells = run.cellCount();
+    run.addFixture(true);
+    const ZelvaneModel::Result next = run.result();
+    while (run.cellCount() > cells)
+        run.removeLastCell();
+    QStringList broken;
+    for (const ZelvaneModel::LimitCheck &check : next.checks)
+        if (!check.holds)
+            broken << ZelvaneModel::describe(check, next);
+    return broken.join(QStringLiteral("; "));
+}
+
+void addZelvaneRows(const Database &database, const Options &options, QList<Row> &rows)
+{
+    for (const ZVFixture *fixture : database.m_zvFixtures) {
+        const QList<LeaderChoice> leaders = zelvaneLeaders(*fixture);
+        const ZelvaneModel::Cell fixtureCell = ZelvaneModel::Cell::fixture(figuresOf(*fixture));
+        const ZelvaneModel::Cell jumperCell = newJumper(*fixture);
+        ZelvaneModel::SelectedFixture selected;
+        selected.figures = figuresOf(*fixture);
+        selected.family = fixture->Family;
+        selected.maxVoltageDrop = fixture->MaxVoltageDrop;
+        selected.minVoltage = fixture->MinVoltage;
+        selected.voltageDropPercent = fixture->VoltageDropPercent;
+        selected.maxPower = fixture->MaxPower;
+        selected.maxFixtureCurrent = fixture->MaxFixtureCurrent;
+        selected.maxFixtureLength = fixture->MaxFixtureLength;
+        for (const YmItem *item : fixture->ValidSupplyList) {
+            const auto *supply = qobject_cast<const ZVPowerSupply *>(item);
+            if (!supply)
+                continue;
+            for (const LeaderChoice &leader : leaders)
+                for (double voltage : options.voltages)
+                    for (double load : options.loads) {
+                        ZelvaneModel::Inputs inputs;
+                        inputs.lineVoltage = voltage;
+                        inputs.maxLoad = load;
+                        inputs.fixture = selected;
+                        inputs.supply = ZelvaneModel::SupplyLimits {
+                            supply->MaxElectricalLength, supply->MaxNumFixtures};
+                        inputs.leader
+                            = ZelvaneModel::Leader {leader.length, leader.resistancePerFoot};
+                        ZelvaneModelRun run(
+                            inputs, fixtureCell, jumperCell, fixture->JumperRequired);
+                        maximizeRun(run);
+                        // The figures are the walk's own, as the window shows them.
+                        const ZelvaneModel::Result result = run.exactResult();
+                        Row row;
+                        row.kind = Row::Zelvane;
+                        row.fixture = fixture->Name;
+                        row.supply = supply->Name;
+                        row.leader = leader.name;
+                        row.leaderLength = leader.length;
+                        row.voltage = voltage;
+                        row.load = load;
+                        row.fixtures = result.fixtureCount;
+                        row.length = result.totals.length;
+                        row.power = result.totals.power;
+                        row.current = result.current;
+                        row.drop = result.totals.voltageDrop;
+                        row.valid = result.valid;
+                        row.stop = zelvaneStop(run);
+                        rows << row;
+                    }
+        }
+    }
+}
+
+QString tessanBroken(const TessanModel::Inputs &inputs, const TessanModel::Result &result)
+{
+    QStringList broken;
+    const double maxPower = inputs.supply ? inputs.supply->maxPortPower : 0;
+    if (maxPower != 0 && !(result.power <= maxPower))
+        broken << QStringLiteral("Power %1 W > port max %2 W")
+                      .arg(QString::number(result.power, 'g', 6), QString::number(maxPower, 'g', 6));
+    const TessanModel::SelectedFixture &f = *inputs.fixture;
+    const double endVoltage = f.voltage - result.totals.voltageDrop;
+    if (f.minVoltage != 0 && !(endVoltage >= f.minVoltage))
+        broken << QStringLiteral("Voltage at the far end %1 V < min %2 V")
+                      .arg(QString::number(endVoltage, 'g', 6),
+                          QString::number(f.minVoltage, 'g', 6));
+    if (broken.isEmpty() && !result.valid)
+        broken << QStringLiteral("a figure is not a finite number");
+    return broken.join(QStringLiteral("; "));
+}
+
+void addTessanRows(const Database &database, QList<Row> &rows)
+{
+    for (const TSFixture *fixture : database.m_tsFixtures) {
+        const QList<LeaderChoice> leaders = tessanLeaders(*fixture);
+        const TessanModel::Cell cell
+            = TessanModel::Cell::fixture(fixture->Length, fixture->Resistance, fixture->Current);
+        for (const YmItem *item : fixture->ValidSupplyList) {
+            const auto *supply = qobject_cast<const TSPowerSupply *>(item);
+            if (!supply)
+                continue;
+            for (const LeaderChoice &leader : leaders) {
+                TessanModel::Inputs inputs;
+                inputs.fixture = TessanModel::SelectedFixture {fixture->Voltage, fixture->MinVoltage};
+                inputs.supply = TessanModel::SupplyLimits {supply->MaxPortPower};
+                inputs.leader = TessanModel::Leader {leader.length, leader.resistancePerFoot};
+                TessanModelRun run(inputs, cell);
+                maximizeRun(run);
+                const TessanModel::Result result = run.exactResult();
+                Row row;
+                row.kind = Row::Tessan;
+                row.fixture = fixture->Name;
+                row.supply = supply->Name;
+                row.leader = leader.name;
+                row.leaderLength = leader.length;
+                row.voltage = fixture->Voltage;
+                row.fixtures = result.fixtureCount;
+                row.length = result.totals.length;
+                row.power = result.power;
+                row.current = result.totals.current;
+                row.drop = result.totals.voltageDrop;
+                row.valid = result.valid;
+                if (!result.valid) {
+                    row.stop = QStringLiteral("one fixture already: ") + tessanBroken(inputs, result);
+                } else if (run.fixtureCount() >= MaxRunFixtures) {
+                    row.stop = QStringLiteral("the bound of %1 fixtures").arg(MaxRunFixtures);
+                } else {
+                    run.addFixture(true);
+                    row.stop = tessanBroken(inputs, run.result());
+                }
+                rows << row;
+            }
+        }
+    }
+}
+
+void addFlexRows(const Database &database, const Options &options, QList<Row> &rows)
+{
+    const double spacing = options.flexSpacing / 12.0;
+    for (const FlexString *string : database.m_flexStrings) {
+        const FlexStringData figures {
+            string->Voltage, string->MinVoltage, string->Current, string->StringCableResistance};
+        for (const YmItem *item : string->ValidSupplyList) {
+            const auto *supply = qobject_cast<const TSPowerSupply *>(item);
+            if (!supply)
+                continue;
+            Row row;
+            row.fixture = string->Name;
+            row.supply = supply->Name;
+            row.leader = QStringLiteral("string cable");
+            row.voltage = string->Voltage;
+
+            const FlexNodesResult nodes = maximizeFlexNodes(
+                figures, supply->MaxPortPower, options.flexLeader, spacing, MaxRunFixtures);
+            row.kind = Row::FlexNodes;
+            row.leaderLength = options.flexLeader;
+            row.fixtures = nodes.nodes;
+            const FlexSum sum = Flex_SumString(figures, nodes.nodes, options.flexLeader, spacing);
+            row.power = sum.power;
+            row.current = sum.power / string->Voltage;
+            row.drop = sum.voltageDrop;
+            row.length = options.flexLeader + spacing * std::max(nodes.nodes - 1, 0);
+            row.valid = nodes.nodes > 0;
+            row.stop = nodes.nodes >= MaxRunFixtures
+                ? QStringLiteral("the bound of %1 nodes").arg(MaxRunFixtures)
+                : QStringLiteral("voltage or port power at %1 nodes (the window shows at most 99)")
+                      .arg(nodes.nodes + 1);
+            rows << row;
+
+            const FlexSum bare = Flex_SumString(figures, options.flexNodes, 0, spacing);
+            const int leader
+                = maximizeFlexLeader(figures, bare, 0, std::numeric_limits<int>::max());
+            const FlexSum full = Flex_SumString(figures, options.flexNodes, leader, spacing);
+            row.kind = Row::FlexLeader;
+            row.leaderLength = leader;
+            row.fixtures = options.flexNodes;
+            row.power = full.power;
+            row.current = full.power / string->Voltage;
+            row.drop = full.voltageDrop;
+            row.length = leader + spacing * std::max(options.flexNodes - 1, 0);
+            row.valid = string->Voltage - string->MinVoltage - full.voltageDrop >= 0;
+            row.stop = QStringLiteral("voltage budget (the window shows at most 99 ft)");
+            rows << row;
+        }
+    }
+}
+
+} // namespace
+
+QList<Row> table(const Database &database, const Options &options)
+{
+    QList<Row> rows;
+    addZelvaneRows(database, options, rows);
+    addTessanRows(database, rows);
+    addFlexRows(database, options, rows);
+    return rows;
+}
+
+QString kindName(Row::Kind kind)
+{
+    switch (kind) {
+    case Row::Zelvane:
+        return QStringLiteral("zelvane");
+    case Row::Tessan:
+        return QStringLiteral("tessan");
+    case Row::FlexNodes:
+        return QStringLiteral("flex-nodes");
+    case Row::FlexLeader:
+        return QStringLiteral("flex-leader");
+    }
+    return QString();
+}
+
+} // namespace MaxRuns

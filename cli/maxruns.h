@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+
+class Database;
+
+// The table of `wattlan-cli max-runs`: the largest valid run of every
+// product, searched as the window's Maximize searches it, on the pure models.
+namespace MaxRuns {
+
+struct Options
+{
+    QList<double> voltages {100, 120, 208, 220, 240, 277};
+    QList<double> loads {15, 20}; // amps, the circuit's rating
+    int flexSpacing = 4; // inches between nodes
+    int flexLeader = 20; // feet, for the largest node count
+    int flexNodes = 50; // for the longest leader
+};
+
+struct Row
+{
+    enum Kind { Zelvane, Tessan, FlexNodes, FlexLeader };
+
+    Kind kind = Zelvane;
+    QString fixture;
+    QString supply;
+    QString leader; // a custom leader with its wire: "Custom Leader (14 AWG)"
+    double leaderLength = 0; // feet
+    double voltage = 0; // line voltage (Zelvane); the fixture's voltage otherwise
+    double load = 0; // amps (Zelvane only)
+    int fixtures = 0; // fixtures, or nodes of a flex string
+    double length = 0; // feet, leader included
+    double power = 0; // watts
+    double current = 0; // amps
+    double drop = 0; // volts
+    bool valid = false;
+    // The limit the next fixture would break, or why the search stopped.
+    QString stop;
+};
+
+// Every row, Zelvane first, then Tessan, then flex strings.
+QList<Row> table(const Database &database, const Options &options);
+
+QString kindName(Row::Kind kind);
+
+} // namespace MaxRuns
