@@ -54,7 +54,7 @@ DatabaseLocation DatabaseWarning::location()
 DatabaseWarning::At::At(const QDomNode &node) : m_previous(locationInForce())
 {
     if (!node.isNull() && node.lineNumber() > 0)
-        locationInForce() = {node.lineNumber(), node.columnNumber()};
+        locationInForce() = {node.lineNumber(), 0};
 }
 
 DatabaseWarning::At::At(int line, int column) : m_previous(locationInForce())
