@@ -8,6 +8,9 @@
 #include <QDomDocument>
 #include <QFile>
 #include <QHash>
+#include <QSet>
+
+#include <cmath>
 
 #include <algorithm>
 
@@ -72,6 +75,12 @@ QString technologyName(int tech)
     }
 }
 
+QString fixtureKind(int tech)
+{
+    return tech == TechFlex ? QStringLiteral("flex string")
+                            : technologyName(tech) + QStringLiteral(" fixture");
+}
+
 bool readable(const QString &text, Number number)
 {
     bool ok = false;
@@ -99,14 +108,18 @@ private:
         const QDomElement &e, const QString &owner, const OptionalField *begin, const OptionalField *end);
     template<size_t N>
     void negatives(const QDomElement &e, const QString &owner, const char *const (&fields)[N]);
-    // Whether name is listed under key already; reports the second.
-    void listed(const QString &key, const QDomElement &e, const QString &what);
+    // Notes where a name is listed under key; reports a name listed again.
+    void listed(const QString &key, const QDomElement &e, const QString &what,
+        const QString &consequence = QStringLiteral("a project file can only name the first"));
     void readSupply(const QDomElement &e);
     void readFixture(const QDomElement &e);
     void readCable(const QDomElement &e, const QString &key, const QString &owner, const QString &kind);
 
     QString m_file;
     QHash<QString, Finding> m_first; // where each listed name first stands
+    // Where each record of the database's lists stands, in list order.
+    QHash<int, QList<Finding>> m_supplyAt;
+    QHash<int, QList<Finding>> m_fixtureAt;
 };
 
 void SilentFindings::warn(const QDomNode &node, const QString &text)
@@ -147,19 +160,16 @@ void SilentFindings::negatives(
     }
 }
 
-void SilentFindings::listed(const QString &key, const QDomElement &e, const QString &what)
+void SilentFindings::listed(
+    const QString &key, const QDomElement &e, const QString &what, const QString &consequence)
 {
     const auto first = m_first.constFind(key);
     if (first == m_first.cend()) {
         m_first.insert(key, Finding {m_file, e.lineNumber(), 0, Finding::Warning, QString()});
         return;
     }
-    warn(e, QStringLiteral("%1 has the name of one listed before it (%2:%3): %4")
-                .arg(what + QStringLiteral(" \"") + Database::readName(e) + QLatin1Char('"'),
-                    first->file, QString::number(first->line),
-                    what.contains(QLatin1String("supply"))
-                        ? QStringLiteral("a fixture's valid supply always finds the first")
-                        : QStringLiteral("a project file can only name the first")));
+    warn(e, QStringLiteral("%1 is listed twice (first at %2:%3): %4")
+                .arg(what, first->file, QString::number(first->line), consequence));
 }
 
 void SilentFindings::readSupply(const QDomElement &e)
@@ -169,8 +179,10 @@ void SilentFindings::readSupply(const QDomElement &e)
     if (name.isEmpty() || tech == TechNone || tech == TechFlex)
         return; // reported by the loader
     const QString owner = technologyName(tech) + QStringLiteral(" supply ") + name;
+    m_supplyAt[tech] << Finding {m_file, e.lineNumber(), 0, Finding::Warning, QString()};
     listed(QStringLiteral("supply/%1/%2").arg(tech).arg(name.toUpper()), e,
-        technologyName(tech) + QStringLiteral(" supply"));
+        QStringLiteral("%1 supply \"%2\"").arg(technologyName(tech), name),
+        QStringLiteral("a fixture's valid supply always finds the first"));
     if (tech == TechZelvane) {
         unreadableOptionals(
             e, owner, std::begin(ZelvaneSupplyFields), std::end(ZelvaneSupplyFields));
@@ -187,7 +199,8 @@ void SilentFindings::readCable(
     if (name.isEmpty())
         return;
     const QString cable = kind + QLatin1Char(' ') + name + QStringLiteral(" of ") + owner;
-    listed(key + QLatin1Char('/') + name, e, kind + QStringLiteral(" of ") + owner + QLatin1Char(','));
+    listed(key + QLatin1Char('/') + name, e,
+        QStringLiteral("%1 \"%2\" of %3").arg(kind, name, owner));
     if (!e.elementsByTagName(QStringLiteral("CustomWireList")).isEmpty()) {
         unreadableOptionals(e, cable, std::begin(CustomCableFields), std::end(CustomCableFields));
         negatives(e, cable, CustomCableFigures);
@@ -198,7 +211,7 @@ void SilentFindings::readCable(
                 if (wireName.isEmpty())
                     return;
                 listed(wires + QLatin1Char('/') + wireName, wire,
-                    QStringLiteral("wire of ") + cable + QLatin1Char(','));
+                    QStringLiteral("wire \"%1\" of %2").arg(wireName, cable));
                 negatives(wire, QStringLiteral("wire ") + wireName + QStringLiteral(" of ") + cable,
                     WireFigures);
             });
@@ -214,7 +227,7 @@ void SilentFindings::readFixture(const QDomElement &e)
     const int tech = Database::readType(e);
     if (name.isEmpty() || tech == TechNone)
         return; // reported by the loader
-    const QString owner = technologyName(tech) + QStringLiteral(" fixture ") + name;
+    const QString owner = fixtureKind(tech) + QLatin1Char(' ') + name;
     const QDomNode disable = e.namedItem(QStringLiteral("Disable"));
     const QString disableText = disable.toElement().text();
     if (!disable.isNull() && !readable(disableText, Number::Integer)) {
@@ -224,8 +237,9 @@ void SilentFindings::readFixture(const QDomElement &e)
     } else if (disableText.toInt() != 0) {
         return; // left out of the database: nothing of it reaches a run
     }
+    m_fixtureAt[tech] << Finding {m_file, e.lineNumber(), 0, Finding::Warning, QString()};
     listed(QStringLiteral("fixture/%1/%2").arg(tech).arg(name), e,
-        technologyName(tech) + QStringLiteral(" fixture"));
+        QStringLiteral("%1 \"%2\"").arg(fixtureKind(tech), name));
     unreadableOptionals(e, owner, std::begin(FixtureFields), std::end(FixtureFields));
     switch (tech) {
     case TechZelvane:
@@ -270,41 +284,40 @@ void SilentFindings::readFile(const QString &path)
 void SilentFindings::checkRecords(const Database &database)
 {
     QSet<const YmItem *> named;
-    const auto fixtureChecks = [&](const YmFixture *fixture, bool needsLeader) {
-        for (const YmItem *supply : fixture->ValidSupplyList)
-            named.insert(supply);
-        const Finding where = m_first.value(
-            QStringLiteral("fixture/%1/%2").arg(fixture->techType).arg(fixture->Name));
-        const QString owner
-            = technologyName(fixture->techType) + QStringLiteral(" fixture ") + fixture->Name;
-        if (fixture->ValidSupplyList.isEmpty())
-            warnAt(where, owner + QStringLiteral(" has no valid supply: it cannot be calculated"));
-        if (needsLeader && fixture->LeaderList.isEmpty())
-            warnAt(where, owner + QStringLiteral(" has no leader: it cannot be calculated"));
-        const auto *zelvane = qobject_cast<const ZVFixture *>(fixture);
-        if (zelvane && zelvane->JumperRequired && zelvane->JumperList.isEmpty())
-            warnAt(where,
-                owner + QStringLiteral(" requires jumpers but lists none: every jumper of its run "
-                                       "has no figures"));
+    // Ombrel fixtures have no calculation: they only name supplies.
+    const auto fixtureChecks = [&](const auto &fixtures, bool needsLeader, bool calculated = true) {
+        for (int i = 0; i < fixtures.size(); ++i) {
+            const YmFixture *fixture = fixtures.at(i);
+            for (const YmItem *supply : fixture->ValidSupplyList)
+                named.insert(supply);
+            if (!calculated)
+                continue;
+            const Finding where = m_fixtureAt.value(fixture->techType).value(i);
+            const QString owner = fixtureKind(fixture->techType) + QLatin1Char(' ') + fixture->Name;
+            if (fixture->ValidSupplyList.isEmpty())
+                warnAt(where, owner + QStringLiteral(" has no valid supply: it cannot be calculated"));
+            if (needsLeader && fixture->LeaderList.isEmpty())
+                warnAt(where, owner + QStringLiteral(" has no leader: it cannot be calculated"));
+            const auto *zelvane = qobject_cast<const ZVFixture *>(fixture);
+            if (zelvane && zelvane->JumperRequired && zelvane->JumperList.isEmpty())
+                warnAt(where,
+                    owner + QStringLiteral(" requires jumpers but lists none: no jumper of its "
+                                           "run can be calculated"));
+        }
     };
-    for (const YmFixture *f : database.m_zvFixtures)
-        fixtureChecks(f, true);
-    for (const YmFixture *f : database.m_tsFixtures)
-        fixtureChecks(f, true);
-    for (const YmFixture *f : database.m_flexStrings)
-        fixtureChecks(f, false);
-    for (const YmFixture *f : database.m_obFixtures)
-        for (const YmItem *supply : f->ValidSupplyList)
-            named.insert(supply);
+    fixtureChecks(database.m_zvFixtures, true);
+    fixtureChecks(database.m_tsFixtures, true);
+    fixtureChecks(database.m_flexStrings, false);
+    fixtureChecks(database.m_obFixtures, false, false);
 
     const auto supplyChecks = [&](const auto &supplies) {
-        for (const YmItem *supply : supplies)
+        for (int i = 0; i < supplies.size(); ++i) {
+            const YmItem *supply = supplies.at(i);
             if (!named.contains(supply))
-                warnAt(m_first.value(QStringLiteral("supply/%1/%2")
-                                         .arg(supply->techType)
-                                         .arg(supply->Name.toUpper())),
+                warnAt(m_supplyAt.value(supply->techType).value(i),
                     technologyName(supply->techType) + QStringLiteral(" supply ") + supply->Name
                         + QStringLiteral(" is named by no fixture"));
+        }
     };
     supplyChecks(database.m_zvSupplies);
     supplyChecks(database.m_tsSupplies);

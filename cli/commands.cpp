@@ -110,7 +110,7 @@ int maxRuns(const QDir &catalogue, const MaxRuns::Options &options, Format forma
         for (const MaxRuns::Row &r : rows)
             array << QJsonObject {{QStringLiteral("kind"), MaxRuns::kindName(r.kind)},
                 {QStringLiteral("fixture"), r.fixture}, {QStringLiteral("supply"), r.supply},
-                {QStringLiteral("leader"), r.leader},
+                {QStringLiteral("leader"), r.leader}, {QStringLiteral("wire"), r.wire},
                 {QStringLiteral("leaderLength"), r.leaderLength},
                 {QStringLiteral("voltage"), r.voltage}, {QStringLiteral("load"), r.load},
                 {QStringLiteral("fixtures"), r.fixtures}, {QStringLiteral("length"), r.length},
@@ -127,7 +127,8 @@ int maxRuns(const QDir &catalogue, const MaxRuns::Options &options, Format forma
         QStringLiteral("length_ft"), QStringLiteral("power_w"), QStringLiteral("current_a"),
         QStringLiteral("drop_v"), QStringLiteral("valid"), QStringLiteral("next_fixture_breaks")};
     for (const MaxRuns::Row &r : rows)
-        table.rows << QStringList {MaxRuns::kindName(r.kind), r.fixture, r.supply, r.leader,
+        table.rows << QStringList {MaxRuns::kindName(r.kind), r.fixture, r.supply,
+            MaxRuns::leaderName(r),
             figure(r.leaderLength), figure(r.voltage),
             r.kind == MaxRuns::Row::Zelvane ? figure(r.load) : QString(),
             QString::number(r.fixtures), figure(r.length), figure(r.power), figure(r.current),

@@ -39,13 +39,13 @@ opened, refusal | fixture, supply, lineVoltage, effectiveVoltage, circuit,
 deratedLoad, leader, leaderLength, fixtures, length, power, current,
 voltageDrop, endVoltage, valid, limits: [{check, figure, limit, holds,
 text}], profile: [...], headroom}]}; max-runs {rows: [{kind, fixture,
-supply, leader, leaderLength, voltage, load, fixtures, length, power,
+supply, leader, wire, leaderLength, voltage, load, fixtures, length, power,
 current, voltageDrop, valid, stop}]}.)";
 
 // One clear line and status 2.
 int usageError(const QString &text)
 {
-    std::fprintf(stderr, "wattlan-cli: %s\nTry 'wattlan-cli --help'.\n", qPrintable(text));
+    std::fprintf(stderr, "wattlan-cli: %s (see wattlan-cli --help)\n", qPrintable(text));
     return Cli::Failed;
 }
 
@@ -77,10 +77,19 @@ bool wantsWindow(int argc, char *argv[])
     return false;
 }
 
+// The toolkit's diagnostics (a signal the form names but a combo box lacks,
+// a missing runtime folder) mean nothing to the user of the tool.
+void quietDiagnostics(QtMsgType type, const QMessageLogContext &, const QString &message)
+{
+    if (type == QtCriticalMsg || type == QtFatalMsg)
+        std::fprintf(stderr, "wattlan-cli: %s\n", qPrintable(message));
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
 {
+    qInstallMessageHandler(quietDiagnostics);
     // `run` reads project files through the window's own code, which needs
     // widgets; they are never shown, and no display is needed.
     std::unique_ptr<QCoreApplication> app;

@@ -33,6 +33,7 @@ int inLeaderBox(int value, int maximum)
 struct LeaderChoice
 {
     QString name;
+    QString wire;
     double length = 0;
     double resistancePerFoot = 0;
 };
@@ -40,11 +41,6 @@ struct LeaderChoice
 const YmWire *wireAt(const YmJumper &leader, int row)
 {
     return row >= 0 && row < leader.CustomWireList.size() ? leader.CustomWireList.at(row) : nullptr;
-}
-
-QString customName(const YmJumper &leader, const YmWire &wire)
-{
-    return QStringLiteral("%1 (%2)").arg(leader.Name, wire.Name);
 }
 
 // The Zelvane tab: a standard leader at its electrical length; a custom one,
@@ -57,7 +53,7 @@ QList<LeaderChoice> zelvaneLeaders(const YmFixture &fixture)
         if (!leader->IsCustom) {
             const int length = inLeaderBox(
                 truncatedSpinValue(leader->ElectricalLength), leaderMaximum(leader->MaxLeaderLength));
-            choices << LeaderChoice {leader->Name, double(length), leader->Resistance};
+            choices << LeaderChoice {leader->Name, QString(), double(length), leader->Resistance};
             continue;
         }
         const int defaultRow = leader->DefaultCustomWire >= 0
@@ -70,7 +66,7 @@ QList<LeaderChoice> zelvaneLeaders(const YmFixture &fixture)
         const int shown = inLeaderBox(truncatedSpinValue(leader->DefaultCustomLength),
             leaderMaximum(defaultWire->MaxLength));
         for (const YmWire *wire : leader->CustomWireList)
-            choices << LeaderChoice {customName(*leader, *wire),
+            choices << LeaderChoice {leader->Name, wire->Name,
                 double(inLeaderBox(shown, leaderMaximum(wire->MaxLength))), wire->Resistance};
     }
     return choices;
@@ -85,12 +81,12 @@ QList<LeaderChoice> tessanLeaders(const YmFixture &fixture)
         if (!leader->IsCustom) {
             const int length = inLeaderBox(
                 truncatedSpinValue(leader->ElectricalLength), leaderMaximum(leader->MaxLeaderLength));
-            choices << LeaderChoice {leader->Name, double(length), leader->Resistance};
+            choices << LeaderChoice {leader->Name, QString(), double(length), leader->Resistance};
             continue;
         }
         for (const YmWire *wire : leader->CustomWireList)
-            choices << LeaderChoice {customName(*leader, *wire), double(LeaderLengthMinimum),
-                wire->Resistance};
+            choices << LeaderChoice {
+                leader->Name, wire->Name, double(LeaderLengthMinimum), wire->Resistance};
     }
     return choices;
 }
@@ -190,6 +186,7 @@ void addZelvaneRows(const Database &database, const Options &options, QList<Row>
                         row.fixture = fixture->Name;
                         row.supply = supply->Name;
                         row.leader = leader.name;
+                        row.wire = leader.wire;
                         row.leaderLength = leader.length;
                         row.voltage = voltage;
                         row.load = load;
@@ -247,6 +244,7 @@ void addTessanRows(const Database &database, QList<Row> &rows)
                 row.fixture = fixture->Name;
                 row.supply = supply->Name;
                 row.leader = leader.name;
+                row.wire = leader.wire;
                 row.leaderLength = leader.length;
                 row.voltage = fixture->Voltage;
                 row.fixtures = result.fixtureCount;
@@ -347,3 +345,8 @@ QString kindName(Row::Kind kind)
 }
 
 } // namespace MaxRuns
+
+QString MaxRuns::leaderName(const Row &row)
+{
+    return row.wire.isEmpty() ? row.leader : QStringLiteral("%1 (%2)").arg(row.leader, row.wire);
+}

@@ -25,7 +25,8 @@ struct Row
     Kind kind = Zelvane;
     QString fixture;
     QString supply;
-    QString leader; // a custom leader with its wire: "Custom Leader (14 AWG)"
+    QString leader; // the leader type
+    QString wire; // a custom leader's wire; empty for a standard one
     double leaderLength = 0; // feet
     double voltage = 0; // line voltage (Zelvane); the fixture's voltage otherwise
     double load = 0; // amps (Zelvane only)
@@ -43,5 +44,7 @@ struct Row
 QList<Row> table(const Database &database, const Options &options);
 
 QString kindName(Row::Kind kind);
+// The leader as a table shows it: "Custom Leader (14 AWG)" with a wire.
+QString leaderName(const Row &row);
 
 } // namespace MaxRuns
