@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Shared set-up of run.sh and test.sh: installs what is missing, then
-# configures and builds into build/.
+# configures and builds into build/: the targets given, or everything.
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -21,4 +21,8 @@ if [ ${#missing[@]} -gt 0 ]; then
 fi
 
 cmake -S . -B build -G Ninja
-cmake --build build
+if [ $# -gt 0 ]; then
+  cmake --build build --target "$@"
+else
+  cmake --build build
+fi

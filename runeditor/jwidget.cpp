@@ -94,8 +94,10 @@ YmWire *JWidget::selectedWire() const
 void JWidget::refreshGauges()
 {
     const YmJumper *jumper = selectedJumper();
-    if (!jumper)
+    if (!jumper) {
+        m_gaugeCombo->clear(); // no type, no wires to offer
         return;
+    }
     if (jumper->IsCustom) {
         m_gaugeCombo->clear();
         for (const YmWire *wire : jumper->CustomWireList) {

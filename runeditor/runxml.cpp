@@ -100,19 +100,27 @@ bool CWidget::fromXml(const QDomElement &element, int fixtureCount, int jumperCo
         = window ? window->zelvaneFixtureNamed(element.attribute(FixtureNameName)) : nullptr;
     if (!fixture)
         return false; // a cell is never built on a missing record
-    // Every run that can be built holds no more jumpers than fixtures, so
-    // one bound serves both kinds and every saved run reads back whole.
+    // A run that can be built holds at most one jumper more than fixtures
+    // (one before each fixture and one at the end), so every saved run reads
+    // back whole.
     switch (integerAttribute(element, ItemTypeName, QStringLiteral("0"))) {
-    case ItemJumper:
-        if (jumperCount >= MaxRunFixtures)
+    case ItemJumper: {
+        if (jumperCount >= MaxRunFixtures + 1)
             return false;
-        // The stored gauge row is selected only after the jumper row has
-        // refilled the gauges, and the length is set last.
-        setJumper(fixture, nullptr, integerAttribute(element, JumperIndexName, QStringLiteral("0")),
+        // The stored rows are selected as they stand: a row the list lacks
+        // (a catalogue changed since the save) leaves no row, so the jumper is
+        // unresolved and shown so, never silently replaced by a default. The
+        // gauge row follows the jumper row's refill of the gauges, and the
+        // length comes last.
+        setJumper(fixture, nullptr, -1, -1);
+        const JWidget *jumper = jumperWidget();
+        jumper->jumperCombo()->setCurrentIndex(
+            integerAttribute(element, JumperIndexName, QStringLiteral("0")));
+        jumper->gaugeCombo()->setCurrentIndex(
             integerAttribute(element, GaugeIndexName, QStringLiteral("0")));
-        jumperWidget()->lengthSpin()->setValue(
-            integerAttribute(element, LengthName, QStringLiteral("1")));
+        jumper->lengthSpin()->setValue(integerAttribute(element, LengthName, QStringLiteral("1")));
         return true;
+    }
     case ItemFixture:
         if (fixtureCount >= MaxRunFixtures)
             return false;

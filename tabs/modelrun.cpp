@@ -46,12 +46,14 @@ void ZelvaneModelRun::append(const ZelvaneModel::Cell &cell)
     next.dropPerWatt += cellDropPerWatt(cell);
     if (cell.kind == ZelvaneModel::Cell::Jumper) {
         next.pendingLength += cell.jumperLength;
-        next.jumpersResolved = next.jumpersResolved && cell.jumperResolved;
+        next.pendingUnresolved = next.pendingUnresolved || !cell.jumperResolved;
     } else {
         // Every cell up to this one now carries its power too.
         ZelvaneModel::Totals &t = next.counted;
         t.length += next.pendingLength + cell.record.electricalLength;
         next.pendingLength = 0;
+        next.countedUnresolved = next.countedUnresolved || next.pendingUnresolved;
+        next.pendingUnresolved = false;
         t.power += cell.record.power;
         t.fixtureLength += cell.record.electricalLength;
         t.voltageDrop += cell.record.power * next.dropPerWatt;
@@ -90,7 +92,11 @@ void ZelvaneModelRun::removeLastCell()
 ZelvaneModel::Result ZelvaneModelRun::fromSums() const
 {
     const State last = m_steps.empty() ? State {} : m_steps.back();
-    return ZelvaneModel::evaluate(m_settings, last.counted, last.fixtures, last.jumpersResolved);
+    // A counted jumper without figures makes the run invalid at once: so
+    // short a run is walked, for the check to name it as the walk does.
+    if (last.countedUnresolved)
+        return exactResult();
+    return ZelvaneModel::judge(m_settings, last.counted, last.fixtures);
 }
 
 ZelvaneModel::Result ZelvaneModelRun::result() const
@@ -152,7 +158,7 @@ TessanModel::Result TessanModelRun::fromSums() const
     TessanModel::Totals totals = m_steps.empty() ? TessanModel::Totals {} : m_steps.back().cells;
     if (m_settings.leader)
         TessanModel::TS_SumLeader(*m_settings.leader, totals);
-    return TessanModel::evaluate(m_settings, totals, fixtureCount());
+    return TessanModel::judge(m_settings, totals, fixtureCount());
 }
 
 TessanModel::Result TessanModelRun::result() const

@@ -51,7 +51,8 @@ private:
         double pendingLength = 0; // jumpers past the last fixture
         double dropPerWatt = 0; // the sum over every cell
         int fixtures = 0;
-        bool jumpersResolved = true;
+        bool pendingUnresolved = false; // a jumper past the last fixture has no figures
+        bool countedUnresolved = false; // a counted jumper has none
     };
     void append(const ZelvaneModel::Cell &cell);
     double cellDropPerWatt(const ZelvaneModel::Cell &cell) const;

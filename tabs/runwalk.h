@@ -22,12 +22,12 @@ int countedCellCount(const Cells &cells, int fixtureCount, IsFixture isFixture)
 
 // Visits the counted cells from the far end back to the supply, so that a
 // running total always holds what the visited cell and everything beyond it
-// draws.
+// draws. visit(cell, index) gets the cell's position in the run.
 template<typename Cells, typename IsFixture, typename Visit>
 void visitCountedFromFarEnd(const Cells &cells, int fixtureCount, IsFixture isFixture, Visit visit)
 {
     for (int i = countedCellCount(cells, fixtureCount, isFixture) - 1; i >= 0; --i)
-        visit(cells[i]);
+        visit(cells[i], i);
 }
 
 } // namespace RunWalk

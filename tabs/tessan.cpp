@@ -110,6 +110,7 @@ void Wattlan::TS_Update()
     watts->setPalette(palette);
     watts->setAlignment(Qt::AlignHCenter);
     watts->setText(QString::number(result.power, 'f', 1));
+    watts->setToolTip(TessanModel::limitReport(result));
 
     statusMessage(TessanModel::logLine(result));
 }

@@ -1,6 +1,10 @@
 #include "tessanmodel.h"
 
+#include "runbound.h"
 #include "runwalk.h"
+
+#include <QCoreApplication>
+#include <QStringList>
 
 #include <algorithm>
 #include <cmath>
@@ -14,10 +18,31 @@ bool isFixture(const Cell &cell)
     return cell.kind == Cell::Fixture;
 }
 
-bool allJumpersResolved(const QList<Cell> &cells)
+int fixtureCountOf(const QList<Cell> &cells)
 {
-    return std::all_of(cells.cbegin(), cells.cend(),
-        [](const Cell &cell) { return cell.kind != Cell::Jumper || cell.jumperResolved; });
+    return int(std::count_if(cells.cbegin(), cells.cend(), isFixture));
+}
+
+// The counted jumpers without a cable type or gauge: how many, and the number
+// of the fixture after the first of them. Jumpers past the last fixture feed
+// nothing and decide nothing.
+LimitCheck unresolvedJumpers(const QList<Cell> &cells, int fixtureCount)
+{
+    LimitCheck check {Check::Jumpers, 0, 0, true};
+    const int counted = RunWalk::countedCellCount(cells, fixtureCount, isFixture);
+    int fixturesBefore = 0;
+    for (int i = 0; i < counted; ++i) {
+        const Cell &cell = cells.at(i);
+        if (isFixture(cell)) {
+            ++fixturesBefore;
+        } else if (!cell.jumperResolved) {
+            if (check.holds)
+                check.figure = fixturesBefore + 1;
+            check.holds = false;
+            ++check.limit;
+        }
+    }
+    return check;
 }
 
 bool allFinite(const Result &result)
@@ -29,19 +54,68 @@ bool allFinite(const Result &result)
     return true;
 }
 
-// Written as "within the limits" so that a figure that is no number fails.
-bool withinLimits(const Inputs &inputs, const Result &result)
+LimitCheck missing(Check check)
 {
-    if (!inputs.fixture || !inputs.supply || !inputs.leader || !allJumpersResolved(inputs.cells)
-        || !allFinite(result))
-        return false;
-    bool valid = true;
-    if (inputs.supply->maxPortPower != 0)
-        valid = valid && result.power <= inputs.supply->maxPortPower;
-    const SelectedFixture &f = *inputs.fixture;
-    if (f.minVoltage != 0)
-        valid = valid && f.voltage - result.totals.voltageDrop >= f.minVoltage;
-    return valid;
+    return {check, 0, 0, false};
+}
+
+// Every comparison admits equality; one with a value that is not a number fails.
+QList<LimitCheck> limitChecks(const Inputs &inputs, const Result &result)
+{
+    QList<LimitCheck> checks;
+    if (inputs.supply && inputs.supply->maxPortPower != 0) {
+        const double limit = inputs.supply->maxPortPower;
+        checks << LimitCheck {Check::PortPower, limit, result.power, result.power <= limit};
+    }
+    if (inputs.fixture && inputs.fixture->minVoltage != 0) {
+        const double end = inputs.fixture->voltage - result.totals.voltageDrop;
+        const double limit = inputs.fixture->minVoltage;
+        checks << LimitCheck {Check::EndVoltage, limit, end, end >= limit};
+    }
+    if (!inputs.fixture)
+        checks << missing(Check::Fixture);
+    if (!inputs.supply)
+        checks << missing(Check::Supply);
+    if (!inputs.leader)
+        checks << missing(Check::Leader);
+    const LimitCheck jumpers = unresolvedJumpers(inputs.cells, result.fixtureCount);
+    if (!jumpers.holds)
+        checks << jumpers;
+    if (!allFinite(result))
+        checks << missing(Check::FiniteFigures);
+    return checks;
+}
+
+// The one walk of a run: the totals, and each counted cell's figures when
+// `profile` is given.
+Result evaluate(const Inputs &inputs, Profile *profile)
+{
+    Result result;
+    result.fixtureCount = fixtureCountOf(inputs.cells);
+    TS_SumRun(inputs, result.fixtureCount, result.totals, profile);
+    if (inputs.fixture)
+        result.power = result.totals.current * inputs.fixture->voltage;
+    result.checks = limitChecks(inputs, result);
+    result.valid = std::all_of(result.checks.cbegin(), result.checks.cend(),
+        [](const LimitCheck &check) { return check.holds; });
+    return result;
+}
+
+bool endsWithJumperThenFixture(const QList<Cell> &cells)
+{
+    const qsizetype size = cells.size();
+    return size >= 2 && isFixture(cells.at(size - 1)) && !isFixture(cells.at(size - 2));
+}
+
+// Texts are marked for the main window's context, which shows them.
+QString text(const char *source)
+{
+    return QCoreApplication::translate("Wattlan", source);
+}
+
+QString shown(double value)
+{
+    return QString::number(value, 'g', 6);
 }
 
 } // namespace
@@ -61,42 +135,81 @@ Cell Cell::unresolvedJumper()
     return Cell {Jumper, 0, 0, 0, false};
 }
 
-void TS_SumRun(const Inputs &inputs, int fixtureCount, Totals &totals)
+void TS_SumRun(const Inputs &inputs, int fixtureCount, Totals &totals, Profile *profile)
 {
-    RunWalk::visitCountedFromFarEnd(inputs.cells, fixtureCount, isFixture, [&](const Cell &cell) {
-        totals.length += cell.length;
-        if (isFixture(cell))
-            totals.current += cell.current;
-        totals.voltageDrop += totals.current * cell.resistance;
-    });
-    if (inputs.leader)
-        TS_SumLeader(*inputs.leader, totals);
+    if (profile)
+        profile->cells.resize(RunWalk::countedCellCount(inputs.cells, fixtureCount, isFixture));
+    RunWalk::visitCountedFromFarEnd(
+        inputs.cells, fixtureCount, isFixture, [&](const Cell &cell, int i) {
+            totals.length += cell.length;
+            if (isFixture(cell))
+                totals.current += cell.current;
+            const double drop = totals.current * cell.resistance;
+            totals.voltageDrop += drop;
+            if (!profile)
+                return;
+            CellProfile &p = profile->cells[i];
+            p.index = i;
+            p.kind = isFixture(cell) ? CellProfile::Fixture : CellProfile::Jumper;
+            p.drop = drop;
+            p.load = totals.current;
+            p.inputVoltage = totals.voltageDrop; // the far end is added once known
+            p.length = cell.length;
+            p.resistance = cell.resistance;
+            p.resolved = cell.jumperResolved;
+        });
+    const double leaderDrop = inputs.leader ? TS_SumLeader(*inputs.leader, totals) : 0;
+    if (profile) {
+        profile->leaderDrop = leaderDrop;
+        RunProfile::finish(*profile, totals.voltageDrop);
+    }
 }
 
-void TS_SumLeader(const Leader &leader, Totals &totals)
+double TS_SumLeader(const Leader &leader, Totals &totals)
 {
     totals.length += leader.length;
-    totals.voltageDrop += leader.resistancePerFoot * leader.length * totals.current;
+    const double drop = leader.resistancePerFoot * leader.length * totals.current;
+    totals.voltageDrop += drop;
+    return drop;
 }
 
 Result calculate(const Inputs &inputs)
 {
-    const int fixtureCount
-        = int(std::count_if(inputs.cells.cbegin(), inputs.cells.cend(), isFixture));
-    Totals totals;
-    TS_SumRun(inputs, fixtureCount, totals);
-    return evaluate(inputs, totals, fixtureCount);
+    return evaluate(inputs, nullptr);
 }
 
-Result evaluate(const Inputs &inputs, const Totals &totals, int fixtureCount)
+Profile profile(const Inputs &inputs)
 {
-    Result result;
-    result.fixtureCount = fixtureCount;
-    result.totals = totals;
-    if (inputs.fixture)
-        result.power = result.totals.current * inputs.fixture->voltage;
-    result.valid = withinLimits(inputs, result);
-    return result;
+    Profile profile;
+    if (!inputs.fixture)
+        return profile;
+    profile.supplyVoltage = inputs.fixture->voltage;
+    evaluate(inputs, &profile);
+    return profile;
+}
+
+Headroom headroom(const Inputs &inputs, const Cell &nextFixture)
+{
+    Headroom room;
+    const int fixtureCount = fixtureCountOf(inputs.cells);
+    room.fixtureNumber = fixtureCount + 1;
+    room.atBound = fixtureCount >= MaxRunFixtures;
+    room.canGrow = inputs.fixture && !room.atBound;
+    if (!room.canGrow)
+        return room;
+    Inputs next = inputs;
+    room.addsJumper = endsWithJumperThenFixture(next.cells);
+    if (room.addsJumper) {
+        const auto last = std::find_if(next.cells.crbegin(), next.cells.crend(),
+            [](const Cell &cell) { return !isFixture(cell); });
+        next.cells << *last;
+    }
+    next.cells << nextFixture;
+    room.result = calculate(next);
+    for (const LimitCheck &check : room.result.checks)
+        if (!check.holds)
+            room.broken << check;
+    return room;
 }
 
 QString logLine(const Result &result)
@@ -105,6 +218,77 @@ QString logLine(const Result &result)
     return QStringLiteral("Length = %1 Current = %2 VDrop = %3")
         .arg(QString::number(t.length, 'g', 6), QString::number(t.current, 'g', 6),
             QString::number(t.voltageDrop, 'g', 6));
+}
+
+QString describe(const LimitCheck &c)
+{
+    // The same texts as the Zelvane tab's, so that each is translated once.
+    const auto relation = [&c](bool atLeast) {
+        if (atLeast)
+            return c.holds ? QStringLiteral("\u2265") : QStringLiteral("<");
+        return c.holds ? QStringLiteral("\u2264") : QStringLiteral(">");
+    };
+    switch (c.check) {
+    case Check::PortPower:
+        return text(QT_TRANSLATE_NOOP("Wattlan", "Power %1 W %2 port max %3 W"))
+            .arg(shown(c.figure), relation(false), shown(c.limit));
+    case Check::EndVoltage:
+        return text(QT_TRANSLATE_NOOP("Wattlan", "Voltage at the far end %1 V %2 min %3 V"))
+            .arg(shown(c.figure), relation(true), shown(c.limit));
+    case Check::Fixture:
+        return text(QT_TRANSLATE_NOOP("Wattlan", "No fixture selected"));
+    case Check::Supply:
+        return text(QT_TRANSLATE_NOOP("Wattlan", "No supply selected for this fixture"));
+    case Check::Leader:
+        return text(QT_TRANSLATE_NOOP("Wattlan", "No leader cable or gauge selected"));
+    case Check::Jumpers:
+        if (c.limit > 1)
+            return text(QT_TRANSLATE_NOOP("Wattlan",
+                            "%1 jumpers have no cable type or gauge, the first before fixture %2"))
+                .arg(shown(c.limit), shown(c.figure));
+        return text(
+            QT_TRANSLATE_NOOP("Wattlan", "The jumper before fixture %1 has no cable type or gauge"))
+            .arg(shown(c.figure));
+    case Check::FiniteFigures:
+        break;
+    }
+    return text(QT_TRANSLATE_NOOP(
+        "Wattlan", "A figure is not a finite number (a power factor or voltage of 0?)"));
+}
+
+QString limitReport(const Result &result)
+{
+    QStringList failing;
+    QStringList holding;
+    for (const LimitCheck &check : result.checks)
+        (check.holds ? holding : failing) << describe(check);
+    return (failing + holding).join(QLatin1Char('\n'));
+}
+
+QString headroomLine(const Headroom &headroom)
+{
+    if (headroom.atBound)
+        return RunProfile::boundLine();
+    if (!headroom.canGrow)
+        return {};
+    QStringList broken;
+    for (const LimitCheck &check : headroom.broken)
+        broken << describe(check);
+    return RunProfile::nextFixtureLine(headroom.fixtureNumber, broken);
+}
+
+// The same steps as calculate() takes once its walk has summed the run.
+Result judge(const Inputs &inputs, const Totals &totals, int fixtureCount)
+{
+    Result result;
+    result.fixtureCount = fixtureCount;
+    result.totals = totals;
+    if (inputs.fixture)
+        result.power = result.totals.current * inputs.fixture->voltage;
+    result.checks = limitChecks(inputs, result);
+    result.valid = std::all_of(result.checks.cbegin(), result.checks.cend(),
+        [](const LimitCheck &check) { return check.holds; });
+    return result;
 }
 
 } // namespace TessanModel

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "runprofile.h"
+
 #include <QList>
 #include <QString>
 
@@ -64,29 +66,84 @@ struct Totals
     double voltageDrop = 0; // volts
 };
 
+enum class Check {
+    // Limits, in the order they are evaluated.
+    PortPower,
+    EndVoltage,
+    // What a run cannot be checked without; reported only when missing.
+    Fixture,
+    Supply,
+    Leader,
+    Jumpers,
+    FiniteFigures,
+};
+
+// One limit that applies to the run: the limit, the run's figure and whether
+// the figure keeps within it. For Jumpers, the figure is the number of the
+// fixture after the first unresolved jumper and the limit how many there are.
+struct LimitCheck
+{
+    Check check = Check::PortPower;
+    double limit = 0;
+    double figure = 0;
+    bool holds = false;
+};
+
 struct Result
 {
     int fixtureCount = 0;
     Totals totals;
     double power = 0; // watts at the fixture voltage
-    bool valid = false;
+    bool valid = false; // every check holds
+    QList<LimitCheck> checks;
 };
+
+using CellProfile = RunProfile::CellProfile;
+using Profile = RunProfile::Profile;
 
 // Walks the counted cells from the far end back to the supply, then adds the
 // leader: every segment drops the total current beyond it, its own included,
-// times its resistance.
-void TS_SumRun(const Inputs &inputs, int fixtureCount, Totals &totals);
-// The leader carries the whole run's current.
-void TS_SumLeader(const Leader &leader, Totals &totals);
+// times its resistance. Fills in `profile`'s cells and leader when given.
+void TS_SumRun(const Inputs &inputs, int fixtureCount, Totals &totals, Profile *profile = nullptr);
+// The leader carries the whole run's current; returns its drop.
+double TS_SumLeader(const Leader &leader, Totals &totals);
 
 // The totals, the power and the verdict on both limits (equality admitted).
 Result calculate(const Inputs &inputs);
-// What calculate() makes of a run whose totals (leader included) are known:
-// the power and the verdict. inputs.cells is not walked, only looked at for
-// jumpers without figures.
-Result evaluate(const Inputs &inputs, const Totals &totals, int fixtureCount);
+// What calculate() makes of a run whose totals (leader included) are known,
+// for a search that keeps them itself: the power and every limit judged as
+// calculate() judges them. inputs.cells is only looked at for jumpers
+// without figures.
+Result judge(const Inputs &inputs, const Totals &totals, int fixtureCount);
 
 // The message log's line for a calculation (a fixed, untranslated text).
 QString logLine(const Result &result);
+
+// One line per check, as the Zelvane tab words them: the failing checks
+// first, then those that hold. Meant for a tool tip.
+QString limitReport(const Result &result);
+QString describe(const LimitCheck &check);
+
+// The run along its length (loads in amps), from the same walk as
+// calculate(): the supply voltage is the fixture voltage. Empty of cells when
+// no fixture is selected.
+Profile profile(const Inputs &inputs);
+
+// What the next Add Fixture of Maximize's grow step would give: `nextFixture`
+// appended, after a copy of the run's last jumper when the run ends in a
+// jumper then a fixture.
+struct Headroom
+{
+    bool canGrow = false; // false: no fixture selected, or the run is at its bound
+    bool atBound = false; // the run holds MaxRunFixtures fixtures
+    bool addsJumper = false;
+    int fixtureNumber = 0; // the next fixture's number
+    Result result; // the run with the next fixture
+    QList<LimitCheck> broken; // the checks of that run that fail
+};
+Headroom headroom(const Inputs &inputs, const Cell &nextFixture);
+// As the Zelvane tab's line: the next fixture's broken limits, "within every
+// limit", or that the run is at its bound; empty when no fixture can be added.
+QString headroomLine(const Headroom &headroom);
 
 } // namespace TessanModel

@@ -1,5 +1,6 @@
 #include "zelvanemodel.h"
 
+#include "runbound.h"
 #include "runwalk.h"
 
 #include <QCoreApplication>
@@ -35,10 +36,26 @@ int fixtureCountOf(const QList<Cell> &cells)
     return int(std::count_if(cells.cbegin(), cells.cend(), isFixture));
 }
 
-bool allJumpersResolved(const QList<Cell> &cells)
+// The counted jumpers without a cable type or gauge: how many, and the number
+// of the fixture after the first of them. Jumpers past the last fixture feed
+// nothing and decide nothing.
+LimitCheck unresolvedJumpers(const QList<Cell> &cells, int fixtureCount)
 {
-    return std::all_of(cells.cbegin(), cells.cend(),
-        [](const Cell &cell) { return cell.kind != Cell::Jumper || cell.jumperResolved; });
+    LimitCheck check {Check::Jumpers, 0, 0, true};
+    const int counted = RunWalk::countedCellCount(cells, fixtureCount, isFixture);
+    int fixturesBefore = 0;
+    for (int i = 0; i < counted; ++i) {
+        const Cell &cell = cells.at(i);
+        if (isFixture(cell)) {
+            ++fixturesBefore;
+        } else if (!cell.jumperResolved) {
+            if (check.holds)
+                check.figure = fixturesBefore + 1;
+            check.holds = false;
+            ++check.limit;
+        }
+    }
+    return check;
 }
 
 bool allFinite(const Result &result)
@@ -67,7 +84,7 @@ LimitCheck missing(Check check)
     return {check, 0, 0, false};
 }
 
-QList<LimitCheck> limitChecks(const Inputs &inputs, const Result &result, bool jumpersResolved)
+QList<LimitCheck> limitChecks(const Inputs &inputs, const Result &result)
 {
     const SelectedFixture &f = *inputs.fixture;
     const Totals &t = result.totals;
@@ -101,8 +118,9 @@ QList<LimitCheck> limitChecks(const Inputs &inputs, const Result &result, bool j
         checks << missing(Check::Supply);
     if (!inputs.leader)
         checks << missing(Check::Leader);
-    if (!jumpersResolved)
-        checks << missing(Check::Jumpers);
+    const LimitCheck jumpers = unresolvedJumpers(inputs.cells, result.fixtureCount);
+    if (!jumpers.holds)
+        checks << jumpers;
     if (!allFinite(result))
         checks << missing(Check::FiniteFigures);
     return checks;
@@ -154,7 +172,7 @@ Cell Cell::unresolvedJumper(const FixtureFigures &record)
     return cell;
 }
 
-void addCell(const Cell &cell, double voltage, Totals &totals)
+double addCell(const Cell &cell, double voltage, Totals &totals)
 {
     const FixtureFigures &f = cell.record;
     double resistance = 0;
@@ -167,62 +185,131 @@ void addCell(const Cell &cell, double voltage, Totals &totals)
         totals.length += cell.jumperLength;
         resistance = cell.jumperResistance;
     }
-    totals.voltageDrop += segmentDrop(totals.power, resistance, f, voltage);
+    const double drop = segmentDrop(totals.power, resistance, f, voltage);
+    totals.voltageDrop += drop;
+    return drop;
 }
 
-void addLeader(const Leader &leader, const FixtureFigures &selected, double voltage, Totals &totals)
+double addLeader(
+    const Leader &leader, const FixtureFigures &selected, double voltage, Totals &totals)
 {
     totals.length += leader.length;
-    totals.voltageDrop
-        += segmentDrop(totals.power, leader.resistancePerFoot * leader.length, selected, voltage);
+    const double drop
+        = segmentDrop(totals.power, leader.resistancePerFoot * leader.length, selected, voltage);
+    totals.voltageDrop += drop;
+    return drop;
 }
 
-Totals sumCells(const QList<Cell> &cells, int fixtureCount, double voltage)
+namespace {
+
+// The one walk of a run: the totals, and each counted cell's figures when
+// `profile` is given.
+Totals walkCells(const QList<Cell> &cells, int fixtureCount, double voltage, Profile *profile)
 {
     Totals totals;
-    RunWalk::visitCountedFromFarEnd(
-        cells, fixtureCount, isFixture, [&](const Cell &cell) { addCell(cell, voltage, totals); });
+    if (profile)
+        profile->cells.resize(RunWalk::countedCellCount(cells, fixtureCount, isFixture));
+    RunWalk::visitCountedFromFarEnd(cells, fixtureCount, isFixture, [&](const Cell &cell, int i) {
+        const double drop = addCell(cell, voltage, totals);
+        if (!profile)
+            return;
+        CellProfile &p = profile->cells[i];
+        p.index = i;
+        p.kind = isFixture(cell) ? CellProfile::Fixture : CellProfile::Jumper;
+        p.drop = drop;
+        p.load = totals.power;
+        p.inputVoltage = totals.voltageDrop; // the far end is added once known
+        p.length = isFixture(cell) ? cell.record.electricalLength : cell.jumperLength;
+        p.resistance = isFixture(cell) ? cell.record.resistance : cell.jumperResistance;
+        p.resolved = cell.jumperResolved;
+    });
     return totals;
 }
 
-Result calculate(const Inputs &inputs)
-{
-    const int fixtureCount = fixtureCountOf(inputs.cells);
-    // Without the chosen fixture there are no factors, no leader and no
-    // limits: nothing is claimed about the run.
-    const Totals cellTotals = inputs.fixture
-        ? sumCells(inputs.cells, fixtureCount, effectiveVoltage(inputs))
-        : Totals {};
-    return evaluate(inputs, cellTotals, fixtureCount, allJumpersResolved(inputs.cells));
-}
-
-double effectiveVoltage(const Inputs &inputs)
-{
-    if (inputs.fixture && inputs.fixture->figures.safetyRequired)
-        return inputs.lineVoltage - SafetyVoltageMargin;
-    return inputs.lineVoltage;
-}
-
-Result evaluate(
-    const Inputs &inputs, const Totals &cellTotals, int fixtureCount, bool jumpersResolved)
+Result evaluate(const Inputs &inputs, Profile *profile)
 {
     Result result;
     result.deratedLoad = inputs.maxLoad * DeratingFactor;
-    result.fixtureCount = fixtureCount;
-    result.voltage = effectiveVoltage(inputs);
+    result.fixtureCount = fixtureCountOf(inputs.cells);
     if (!inputs.fixture) {
+        // Without the chosen fixture there are no factors, no leader and no
+        // limits: nothing is claimed about the run.
+        result.voltage = inputs.lineVoltage;
         result.checks << missing(Check::Fixture);
         return result;
     }
     const SelectedFixture &f = *inputs.fixture;
-    result.totals = cellTotals;
-    if (inputs.leader)
-        addLeader(*inputs.leader, f.figures, result.voltage, result.totals);
+    result.voltage = inputs.lineVoltage;
+    if (f.figures.safetyRequired)
+        result.voltage -= SafetyVoltageMargin;
+    result.totals = walkCells(inputs.cells, result.fixtureCount, result.voltage, profile);
+    const double leaderDrop
+        = inputs.leader ? addLeader(*inputs.leader, f.figures, result.voltage, result.totals) : 0;
+    if (profile) {
+        profile->supplyVoltage = result.voltage;
+        profile->leaderDrop = leaderDrop;
+        RunProfile::finish(*profile, result.totals.voltageDrop);
+    }
     result.current = result.totals.power / result.voltage / f.figures.powerFactor;
-    result.checks = limitChecks(inputs, result, jumpersResolved);
+    result.checks = limitChecks(inputs, result);
     result.valid = std::all_of(result.checks.cbegin(), result.checks.cend(),
         [](const LimitCheck &check) { return check.holds; });
     return result;
+}
+
+bool endsWithJumperThenFixture(const QList<Cell> &cells)
+{
+    const qsizetype size = cells.size();
+    return size >= 2 && isFixture(cells.at(size - 1)) && !isFixture(cells.at(size - 2));
+}
+
+} // namespace
+
+Totals sumCells(const QList<Cell> &cells, int fixtureCount, double voltage)
+{
+    return walkCells(cells, fixtureCount, voltage, nullptr);
+}
+
+Result calculate(const Inputs &inputs)
+{
+    return evaluate(inputs, nullptr);
+}
+
+Profile profile(const Inputs &inputs)
+{
+    Profile profile;
+    profile.supplyVoltage = inputs.lineVoltage;
+    evaluate(inputs, &profile);
+    return profile;
+}
+
+Headroom headroom(const Inputs &inputs, bool jumperRequired, const Cell &defaultJumper)
+{
+    Headroom room;
+    const int fixtureCount = fixtureCountOf(inputs.cells);
+    room.fixtureNumber = fixtureCount + 1;
+    room.atBound = fixtureCount >= MaxRunFixtures;
+    room.canGrow = inputs.fixture && !room.atBound;
+    if (!room.canGrow)
+        return room;
+    Inputs next = inputs;
+    const bool lastIsJumper = !next.cells.isEmpty() && !isFixture(next.cells.constLast());
+    // Add Jumper never puts a second jumper after a jumper.
+    room.addsJumper = !lastIsJumper
+        && ((fixtureCount >= 1 && jumperRequired) || endsWithJumperThenFixture(next.cells));
+    if (room.addsJumper) {
+        const auto last = std::find_if(next.cells.crbegin(), next.cells.crend(),
+            [](const Cell &cell) { return !isFixture(cell); });
+        Cell jumper = last != next.cells.crend() ? *last : defaultJumper;
+        jumper.record = inputs.fixture->figures;
+        next.cells << jumper;
+    }
+    next.cells << Cell::fixture(inputs.fixture->figures);
+    room.result = calculate(next);
+    for (const LimitCheck &check : room.result.checks)
+        if (!check.holds)
+            room.broken << check;
+    return room;
 }
 
 QString describe(const LimitCheck &c, const Result &result)
@@ -243,11 +330,17 @@ QString describe(const LimitCheck &c, const Result &result)
         QT_TRANSLATE_NOOP("Wattlan", "No fixture selected"),
         QT_TRANSLATE_NOOP("Wattlan", "No supply selected for this fixture"),
         QT_TRANSLATE_NOOP("Wattlan", "No leader cable or gauge selected"),
-        QT_TRANSLATE_NOOP("Wattlan", "A jumper has no cable type or gauge"),
+        QT_TRANSLATE_NOOP("Wattlan", "The jumper before fixture %1 has no cable type or gauge"),
         QT_TRANSLATE_NOOP(
             "Wattlan", "A figure is not a finite number (a power factor or voltage of 0?)"),
     };
     const int index = int(c.check);
+    if (c.check == Check::Jumpers && c.limit > 1)
+        return text(QT_TRANSLATE_NOOP("Wattlan",
+                        "%1 jumpers have no cable type or gauge, the first before fixture %2"))
+            .arg(shown(c.limit), shown(c.figure));
+    if (c.check == Check::Jumpers)
+        return text(missingInputs[index - int(Check::Fixture)]).arg(shown(c.figure));
     if (c.check >= Check::Fixture)
         return text(missingInputs[index - int(Check::Fixture)]);
     if (c.check == Check::VoltageDropShare)
@@ -277,6 +370,46 @@ QString limitReport(const Result &result)
     for (const LimitCheck &check : result.checks)
         (check.holds ? holding : failing) << describe(check, result);
     return (failing + holding).join(QLatin1Char('\n'));
+}
+
+QString headroomLine(const Headroom &headroom)
+{
+    if (headroom.atBound)
+        return RunProfile::boundLine();
+    if (!headroom.canGrow)
+        return {};
+    QStringList broken;
+    for (const LimitCheck &check : headroom.broken)
+        broken << describe(check, headroom.result);
+    return RunProfile::nextFixtureLine(headroom.fixtureNumber, broken);
+}
+
+double effectiveVoltage(const Inputs &inputs)
+{
+    if (inputs.fixture && inputs.fixture->figures.safetyRequired)
+        return inputs.lineVoltage - SafetyVoltageMargin;
+    return inputs.lineVoltage;
+}
+
+// The same steps as calculate() takes once its walk has summed the cells.
+Result judge(const Inputs &inputs, const Totals &cellTotals, int fixtureCount)
+{
+    Result result;
+    result.deratedLoad = inputs.maxLoad * DeratingFactor;
+    result.fixtureCount = fixtureCount;
+    result.voltage = effectiveVoltage(inputs);
+    if (!inputs.fixture) {
+        result.checks << missing(Check::Fixture);
+        return result;
+    }
+    result.totals = cellTotals;
+    if (inputs.leader)
+        addLeader(*inputs.leader, inputs.fixture->figures, result.voltage, result.totals);
+    result.current = result.totals.power / result.voltage / inputs.fixture->figures.powerFactor;
+    result.checks = limitChecks(inputs, result);
+    result.valid = std::all_of(result.checks.cbegin(), result.checks.cend(),
+        [](const LimitCheck &check) { return check.holds; });
+    return result;
 }
 
 } // namespace ZelvaneModel

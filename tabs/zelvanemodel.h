@@ -1,5 +1,7 @@
 #pragma once
 
+#include "runprofile.h"
+
 #include <QList>
 #include <QString>
 
@@ -126,10 +128,11 @@ struct Result
     QList<LimitCheck> checks;
 };
 
-// Adds one cell to the totals; `voltage` is the effective voltage.
-void addCell(const Cell &cell, double voltage, Totals &totals);
-// Adds the leader, with the selected fixture's factors.
-void addLeader(
+// Adds one cell to the totals and returns its drop; `voltage` is the
+// effective voltage.
+double addCell(const Cell &cell, double voltage, Totals &totals);
+// Adds the leader, with the selected fixture's factors, and returns its drop.
+double addLeader(
     const Leader &leader, const FixtureFigures &selected, double voltage, Totals &totals);
 // Walks the counted cells from the far end back to the supply.
 Totals sumCells(const QList<Cell> &cells, int fixtureCount, double voltage);
@@ -137,12 +140,39 @@ Totals sumCells(const QList<Cell> &cells, int fixtureCount, double voltage);
 Result calculate(const Inputs &inputs);
 // The line voltage, less the safety margin when the chosen fixture needs it.
 double effectiveVoltage(const Inputs &inputs);
-// What calculate() makes of a run whose cells add up to cellTotals (walked
-// from the far end, leader not included): the leader is added and every limit
-// judged. inputs.cells is not walked; jumpersResolved says whether every
-// jumper of the run has its figures.
-Result evaluate(
-    const Inputs &inputs, const Totals &cellTotals, int fixtureCount, bool jumpersResolved);
+// What calculate() makes of a run whose counted cells add up to cellTotals
+// (leader not included), for a search that keeps those totals itself: the
+// leader is added and every limit judged as calculate() judges it. The cells
+// are those of inputs.cells only for the jumpers without figures: leave it
+// empty for a run whose jumpers all have theirs.
+Result judge(const Inputs &inputs, const Totals &cellTotals, int fixtureCount);
+
+// The run along its length (loads in watts), from the same walk as
+// calculate(): the supply voltage is the effective voltage. Empty of cells
+// when no fixture is selected.
+using CellProfile = RunProfile::CellProfile;
+using Profile = RunProfile::Profile;
+Profile profile(const Inputs &inputs);
+
+// What the next Add Fixture of Maximize's grow step would give: the selected
+// fixture appended, after a jumper when the fixture requires jumpers and the
+// run has a fixture, or when the run ends in a jumper then a fixture. The
+// jumper copies the run's last jumper, or is `defaultJumper` (what Add Jumper
+// puts first: the fixture's default jumper type) when the run has none.
+struct Headroom
+{
+    bool canGrow = false; // false: no fixture selected, or the run is at its bound
+    bool atBound = false; // the run holds MaxRunFixtures fixtures
+    bool addsJumper = false;
+    int fixtureNumber = 0; // the next fixture's number
+    Result result; // the run with the next fixture
+    QList<LimitCheck> broken; // the checks of that run that fail
+};
+Headroom headroom(const Inputs &inputs, bool jumperRequired, const Cell &defaultJumper);
+// "Next fixture (36): Electrical length 154 ft > supply max 150 ft", "Next
+// fixture (12): within every limit", or that the run is at its bound; empty
+// when no fixture can be added.
+QString headroomLine(const Headroom &headroom);
 
 // An output field's text: fixed notation, one decimal.
 QString fieldText(double value);

@@ -288,10 +288,6 @@ Möchten Sie die Download-Seite öffnen?</translation>
         <translation>Keine Zuleitung oder kein Querschnitt ausgewählt</translation>
     </message>
     <message>
-        <source>A jumper has no cable type or gauge</source>
-        <translation>Einem Verbindungskabel fehlt Kabeltyp oder Querschnitt</translation>
-    </message>
-    <message>
         <source>A figure is not a finite number (a power factor or voltage of 0?)</source>
         <translation>Ein Wert ist keine endliche Zahl (Leistungsfaktor oder Spannung 0?)</translation>
     </message>
@@ -414,6 +410,46 @@ Möchten Sie die Download-Seite öffnen?</translation>
 %2</source>
         <translation>%1 ist keine Wattlan-Konfiguration.
 %2</translation>
+    </message>
+    <message>
+        <source>The jumper before fixture %1 has no cable type or gauge</source>
+        <translation>Dem Verbindungskabel vor Leuchte %1 fehlt Kabeltyp oder Querschnitt</translation>
+    </message>
+    <message>
+        <source>%1 jumpers have no cable type or gauge, the first before fixture %2</source>
+        <translation>%1 Verbindungskabeln fehlt Kabeltyp oder Querschnitt, dem ersten vor Leuchte %2</translation>
+    </message>
+    <message>
+        <source>Power %1 W %2 port max %3 W</source>
+        <translation>Leistung %1 W %2 Ausgang max. %3 W</translation>
+    </message>
+    <message>
+        <source>Fixture %1: %2 V at its input, %3 V (%4 %) below the supply</source>
+        <translation>Leuchte %1: %2 V am Eingang, %3 V (%4 %) unter der Versorgung</translation>
+    </message>
+    <message>
+        <source> — below the minimum %1 V</source>
+        <translation> — unter dem Minimum %1 V</translation>
+    </message>
+    <message>
+        <source>Jumper: no cable type or gauge</source>
+        <translation>Verbindungskabel: kein Kabeltyp oder Querschnitt</translation>
+    </message>
+    <message>
+        <source>Jumper: %1 ft, %2 Ω, %3 V drop</source>
+        <translation>Verbindungskabel: %1 ft, %2 Ω, %3 V Abfall</translation>
+    </message>
+    <message>
+        <source>No next fixture: the run holds %1, the most it may</source>
+        <translation>Keine weitere Leuchte: der Strang hat bereits die Höchstzahl von %1</translation>
+    </message>
+    <message>
+        <source>Next fixture (%1): within every limit</source>
+        <translation>Nächste Leuchte (%1): innerhalb aller Grenzen</translation>
+    </message>
+    <message>
+        <source>Next fixture (%1): %2</source>
+        <translation>Nächste Leuchte (%1): %2</translation>
     </message>
 </context>
 <context>
