@@ -2,6 +2,7 @@
 
 #include "check.h"
 #include "database.h"
+#include "plot.h"
 #include "runreport.h"
 #include "table.h"
 
@@ -187,6 +188,21 @@ QJsonObject runJson(const RunReport::Report &r)
     object.insert(QStringLiteral("endVoltage"), r.endVoltage());
     object.insert(QStringLiteral("valid"), r.result.valid);
     object.insert(QStringLiteral("limits"), limits);
+    QJsonArray cells;
+    for (const ZelvaneModel::CellProfile &c : r.profile.cells)
+        cells << QJsonObject {{QStringLiteral("cell"), c.index + 1},
+            {QStringLiteral("kind"),
+                c.kind == ZelvaneModel::CellProfile::Fixture ? QStringLiteral("fixture")
+                                                             : QStringLiteral("jumper")},
+            {QStringLiteral("fixture"), c.fixtureNumber},
+            {QStringLiteral("inputVoltage"), c.inputVoltage}, {QStringLiteral("drop"), c.drop},
+            {QStringLiteral("power"), c.load}};
+    object.insert(QStringLiteral("profile"),
+        QJsonObject {{QStringLiteral("supplyVoltage"), r.profile.supplyVoltage},
+            {QStringLiteral("leaderDrop"), r.profile.leaderDrop},
+            {QStringLiteral("farEndVoltage"), r.profile.farEndVoltage},
+            {QStringLiteral("cells"), cells}});
+    object.insert(QStringLiteral("headroom"), r.headroom);
     return object;
 }
 
@@ -216,6 +232,15 @@ void printOne(const RunReport::Report &r, QTextStream &out)
     out << "  Limits:\n";
     for (const QString &line : ZelvaneModel::limitReport(r.result).split(QLatin1Char('\n')))
         out << "    " << line << '\n';
+    if (!r.headroom.isEmpty())
+        out << "    " << r.headroom << '\n';
+    out << "  Profile (volts at each fixture's input):\n";
+    for (const ZelvaneModel::CellProfile &c : r.profile.cells)
+        if (c.kind == ZelvaneModel::CellProfile::Fixture)
+            out << "    " << QString::number(c.fixtureNumber).rightJustified(4) << "  "
+                << figure(c.inputVoltage) << " V\n";
+    out << "    " << QStringLiteral("end").rightJustified(4) << "  " << figure(r.profile.farEndVoltage)
+        << " V\n";
 }
 
 } // namespace
@@ -233,7 +258,13 @@ int run(const QDir &catalogue, const QStringList &files, const QString &plot, Fo
     if (problems > 0)
         err << "wattlan-cli: warning: the catalogue has " << problems
             << " problem(s) the window would report (see wattlan-cli check)\n";
-    Q_UNUSED(plot);
+    if (!plot.isEmpty() && reports.size() == 1 && reports.first().opened()) {
+        QString error;
+        if (!plotProfile(reports.first(), plot, &error)) {
+            err << "wattlan-cli: " << error << '\n';
+            return Failed;
+        }
+    }
 
     bool refused = false;
     bool invalid = false;
@@ -259,12 +290,13 @@ int run(const QDir &catalogue, const QStringList &files, const QString &plot, Fo
             QStringLiteral("supply"), QStringLiteral("volts"), QStringLiteral("load_a"),
             QStringLiteral("leader"), QStringLiteral("leader_ft"), QStringLiteral("fixtures"),
             QStringLiteral("length_ft"), QStringLiteral("power_w"), QStringLiteral("current_a"),
-            QStringLiteral("drop_v"), QStringLiteral("end_v"), QStringLiteral("valid")};
+            QStringLiteral("drop_v"), QStringLiteral("end_v"), QStringLiteral("valid"),
+            QStringLiteral("next_fixture")};
         for (const RunReport::Report &r : reports) {
             if (!r.opened()) {
                 table.rows << QStringList {r.file, QString(), QString(), QString(), QString(),
                     QString(), QString(), QString(), QString(), QString(), QString(), QString(),
-                    QString(), QStringLiteral("refused")};
+                    QString(), QStringLiteral("refused"), QString()};
                 continue;
             }
             const ZelvaneModel::Totals &t = r.result.totals;
@@ -273,7 +305,7 @@ int run(const QDir &catalogue, const QStringList &files, const QString &plot, Fo
                 figure(r.inputs.leader ? r.inputs.leader->length : 0),
                 QString::number(r.result.fixtureCount), figure(t.length), figure(t.power),
                 figure(r.result.current), figure(t.voltageDrop), figure(r.endVoltage()),
-                yesNo(r.result.valid)};
+                yesNo(r.result.valid), r.headroom};
         }
         printTable(table, format, out);
     }

@@ -91,59 +91,16 @@ QList<LeaderChoice> tessanLeaders(const YmFixture &fixture)
     return choices;
 }
 
-ZelvaneModel::FixtureFigures figuresOf(const ZVFixture &fixture)
+// What stopped the search: the limits a single fixture breaks already, or
+// the window's line on the next fixture.
+template<typename Result, typename Describe>
+QString brokenAlready(const Result &result, Describe describe)
 {
-    return {fixture.ElectricalLength, fixture.Resistance, fixture.Power, fixture.PowerFactor,
-        fixture.FudgeFactor, fixture.SafetyRequired};
-}
-
-// The jumper that the Zelvane tab adds: a new selector shows the fixture's
-// default jumper type (else its first), a custom type with its default gauge
-// (else its first) and one foot.
-ZelvaneModel::Cell newJumper(const ZVFixture &fixture)
-{
-    const ZelvaneModel::FixtureFigures figures = figuresOf(fixture);
-    const QList<YmJumper *> &types = fixture.JumperList;
-    const int row = fixture.DefaultJumper >= 0 && fixture.DefaultJumper < types.size()
-        ? fixture.DefaultJumper
-        : 0;
-    const YmJumper *type = types.value(row);
-    if (!type)
-        return ZelvaneModel::Cell::unresolvedJumper(figures);
-    if (!type->IsCustom)
-        return ZelvaneModel::Cell::jumper(figures, type->ElectricalLength, type->Resistance);
-    const int gauge = type->DefaultCustomWire >= 0 && type->DefaultCustomWire < type->CustomWireList.size()
-        ? type->DefaultCustomWire
-        : 0;
-    const YmWire *wire = wireAt(*type, gauge);
-    if (!wire)
-        return ZelvaneModel::Cell::unresolvedJumper(figures);
-    const double length = LeaderLengthMinimum;
-    return ZelvaneModel::Cell::jumper(figures, length, length * wire->Resistance);
-}
-
-QString zelvaneStop(ZelvaneModelRun &run)
-{
-    const ZelvaneModel::Result now = run.result();
-    if (!now.valid) {
-        QStringList broken;
-        for (const ZelvaneModel::LimitCheck &check : now.checks)
-            if (!check.holds)
-                broken << ZelvaneModel::describe(check, now);
-        return QStringLiteral("one fixture already: ") + broken.join(QStringLiteral("; "));
-    }
-    if (run.fixtureCount() >= MaxRunFixtures)
-        return QStringLiteral("the bound of %1 fixtures").arg(MaxRunFixtures);
-    const int cells = run.cellCount();
-    run.addFixture(true);
-    const ZelvaneModel::Result next = run.result();
-    while (run.cellCount() > cells)
-        run.removeLastCell();
     QStringList broken;
-    for (const ZelvaneModel::LimitCheck &check : next.checks)
+    for (const auto &check : result.checks)
         if (!check.holds)
-            broken << ZelvaneModel::describe(check, next);
-    return broken.join(QStringLiteral("; "));
+            broken << describe(check);
+    return QStringLiteral("one fixture already: ") + broken.join(QStringLiteral("; "));
 }
 
 void addZelvaneRows(const Database &database, const Options &options, QList<Row> &rows)
@@ -151,7 +108,7 @@ void addZelvaneRows(const Database &database, const Options &options, QList<Row>
     for (const ZVFixture *fixture : database.m_zvFixtures) {
         const QList<LeaderChoice> leaders = zelvaneLeaders(*fixture);
         const ZelvaneModel::Cell fixtureCell = ZelvaneModel::Cell::fixture(figuresOf(*fixture));
-        const ZelvaneModel::Cell jumperCell = newJumper(*fixture);
+        const ZelvaneModel::Cell jumperCell = defaultJumper(*fixture);
         ZelvaneModel::SelectedFixture selected;
         selected.figures = figuresOf(*fixture);
         selected.family = fixture->Family;
@@ -196,29 +153,16 @@ void addZelvaneRows(const Database &database, const Options &options, QList<Row>
                         row.current = result.current;
                         row.drop = result.totals.voltageDrop;
                         row.valid = result.valid;
-                        row.stop = zelvaneStop(run);
+                        row.stop = result.valid
+                            ? ZelvaneModel::headroomLine(ZelvaneModel::headroom(
+                                run.inputs(), fixture->JumperRequired, jumperCell))
+                            : brokenAlready(result, [&result](const ZelvaneModel::LimitCheck &c) {
+                                  return ZelvaneModel::describe(c, result);
+                              });
                         rows << row;
                     }
         }
     }
-}
-
-QString tessanBroken(const TessanModel::Inputs &inputs, const TessanModel::Result &result)
-{
-    QStringList broken;
-    const double maxPower = inputs.supply ? inputs.supply->maxPortPower : 0;
-    if (maxPower != 0 && !(result.power <= maxPower))
-        broken << QStringLiteral("Power %1 W > port max %2 W")
-                      .arg(QString::number(result.power, 'g', 6), QString::number(maxPower, 'g', 6));
-    const TessanModel::SelectedFixture &f = *inputs.fixture;
-    const double endVoltage = f.voltage - result.totals.voltageDrop;
-    if (f.minVoltage != 0 && !(endVoltage >= f.minVoltage))
-        broken << QStringLiteral("Voltage at the far end %1 V < min %2 V")
-                      .arg(QString::number(endVoltage, 'g', 6),
-                          QString::number(f.minVoltage, 'g', 6));
-    if (broken.isEmpty() && !result.valid)
-        broken << QStringLiteral("a figure is not a finite number");
-    return broken.join(QStringLiteral("; "));
 }
 
 void addTessanRows(const Database &database, QList<Row> &rows)
@@ -253,14 +197,11 @@ void addTessanRows(const Database &database, QList<Row> &rows)
                 row.current = result.totals.current;
                 row.drop = result.totals.voltageDrop;
                 row.valid = result.valid;
-                if (!result.valid) {
-                    row.stop = QStringLiteral("one fixture already: ") + tessanBroken(inputs, result);
-                } else if (run.fixtureCount() >= MaxRunFixtures) {
-                    row.stop = QStringLiteral("the bound of %1 fixtures").arg(MaxRunFixtures);
-                } else {
-                    run.addFixture(true);
-                    row.stop = tessanBroken(inputs, run.result());
-                }
+                row.stop = result.valid
+                    ? TessanModel::headroomLine(TessanModel::headroom(run.inputs(), cell))
+                    : brokenAlready(result, [](const TessanModel::LimitCheck &c) {
+                          return TessanModel::describe(c);
+                      });
                 rows << row;
             }
         }
@@ -319,6 +260,34 @@ void addFlexRows(const Database &database, const Options &options, QList<Row> &r
 }
 
 } // namespace
+
+ZelvaneModel::FixtureFigures figuresOf(const ZVFixture &fixture)
+{
+    return {fixture.ElectricalLength, fixture.Resistance, fixture.Power, fixture.PowerFactor,
+        fixture.FudgeFactor, fixture.SafetyRequired};
+}
+
+ZelvaneModel::Cell defaultJumper(const ZVFixture &fixture)
+{
+    const ZelvaneModel::FixtureFigures figures = figuresOf(fixture);
+    const QList<YmJumper *> &types = fixture.JumperList;
+    const int row = fixture.DefaultJumper >= 0 && fixture.DefaultJumper < types.size()
+        ? fixture.DefaultJumper
+        : 0;
+    const YmJumper *type = types.value(row);
+    if (!type)
+        return ZelvaneModel::Cell::unresolvedJumper(figures);
+    if (!type->IsCustom)
+        return ZelvaneModel::Cell::jumper(figures, type->ElectricalLength, type->Resistance);
+    const int gauge = type->DefaultCustomWire >= 0 && type->DefaultCustomWire < type->CustomWireList.size()
+        ? type->DefaultCustomWire
+        : 0;
+    const YmWire *wire = wireAt(*type, gauge);
+    if (!wire)
+        return ZelvaneModel::Cell::unresolvedJumper(figures);
+    const double length = LeaderLengthMinimum;
+    return ZelvaneModel::Cell::jumper(figures, length, length * wire->Resistance);
+}
 
 QList<Row> table(const Database &database, const Options &options)
 {

@@ -1,9 +1,12 @@
 #pragma once
 
+#include "zelvanemodel.h"
+
 #include <QList>
 #include <QString>
 
 class Database;
+class ZVFixture;
 
 // The table of `wattlan-cli max-runs`: the largest valid run of every
 // product, searched as the window's Maximize searches it, on the pure models.
@@ -39,6 +42,13 @@ struct Row
     // The limit the next fixture would break, or why the search stopped.
     QString stop;
 };
+
+// The figures of a Zelvane fixture record, as the tab's calculation takes them.
+ZelvaneModel::FixtureFigures figuresOf(const ZVFixture &fixture);
+// The jumper that the Zelvane tab's Add Jumper puts first into a run: a new
+// selector shows the fixture's default jumper type (else its first), a custom
+// type with its default gauge (else its first) and one foot.
+ZelvaneModel::Cell defaultJumper(const ZVFixture &fixture);
 
 // Every row, Zelvane first, then Tessan, then flex strings.
 QList<Row> table(const Database &database, const Options &options);

@@ -1,11 +1,15 @@
 #include "runreport.h"
 
 #include "databasewarning.h"
+#include "maxruns.h"
 #include "prompter.h"
 #include "wattlan.h"
+#include "zvrecords.h"
 
 #include <QAbstractButton>
 #include <QMessageBox>
+
+#include <algorithm>
 
 namespace RunReport {
 
@@ -40,6 +44,18 @@ public:
     QStringList texts;
 };
 
+// The lowest voltage a fixture may get: the fixture's minimum, or the
+// effective voltage less the drop the fixture allows, whichever is higher.
+double lowestAllowed(const ZelvaneModel::Result &result, const ZelvaneModel::SelectedFixture &f)
+{
+    double lowest = f.minVoltage;
+    if (f.maxVoltageDrop != 0)
+        lowest = std::max(lowest, result.voltage - f.maxVoltageDrop);
+    if (f.voltageDropPercent != 0)
+        lowest = std::max(lowest, result.voltage - f.voltageDropPercent * result.voltage);
+    return lowest;
+}
+
 } // namespace
 
 bool openAll(const QDir &catalogue, const QStringList &files, QList<Report> &reports,
@@ -68,6 +84,14 @@ bool openAll(const QDir &catalogue, const QStringList &files, QList<Report> &rep
             report.settings = window.currentZelvaneSettings();
             report.inputs = window.zelvaneInputs();
             report.result = ZelvaneModel::calculate(report.inputs);
+            report.profile = ZelvaneModel::profile(report.inputs);
+            const auto *fixture = qobject_cast<const ZVFixture *>(
+                window.zelvaneFixtureNamed(report.settings.fixtureName));
+            if (fixture && report.inputs.fixture) {
+                report.headroom = ZelvaneModel::headroomLine(ZelvaneModel::headroom(
+                    report.inputs, fixture->JumperRequired, MaxRuns::defaultJumper(*fixture)));
+                report.minimumVoltage = lowestAllowed(report.result, *report.inputs.fixture);
+            }
         }
         reports << report;
     }

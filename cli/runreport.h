@@ -20,6 +20,9 @@ struct Report
     ZelvaneSettings settings; // the selectors' texts after opening
     ZelvaneModel::Inputs inputs;
     ZelvaneModel::Result result;
+    ZelvaneModel::Profile profile; // the voltage at each counted cell
+    QString headroom; // what the next fixture would break, as the window words it
+    double minimumVoltage = 0; // the lowest voltage the limits allow; 0 for none
 
     bool opened() const { return refusal.isEmpty(); }
     // The voltage at the far end of the run.

@@ -89,6 +89,7 @@ private slots:
     void checkErrorsAreTheWindowsStartupBoxes();
     void runEqualsFileOpen_data();
     void runEqualsFileOpen();
+    void runDrawsTheVoltageAlongTheRun();
     void maxRunsEqualsMaximize_data();
     void maxRunsEqualsMaximize();
     void runningSumsFollowTheWalk_data();
@@ -235,6 +236,20 @@ void TestCli::runEqualsFileOpen()
         QVERIFY(same(number(limit.value("limit")), result.checks[i].limit));
         QCOMPARE(limit.value("holds").toBool(), result.checks[i].holds);
     }
+}
+
+void TestCli::runDrawsTheVoltageAlongTheRun()
+{
+    const QTemporaryDir folder;
+    const QString plan = sourcePath("tests/data/cli/projects/other-voltage-and-load.xml");
+    for (const QString name : {"plot.png", "plot.svg"}) {
+        const Outcome outcome = runCli({"run", "--catalogue", sourcePath("data"), "--plot",
+            folder.filePath(name), plan});
+        QCOMPARE(outcome.status, 0);
+        QVERIFY(outcome.out.contains("Next fixture (4): "));
+    }
+    QCOMPARE(QImage(folder.filePath("plot.png")).size(), QSize(900, 480));
+    QVERIFY(readText(folder.filePath("plot.svg")).contains("<polyline"));
 }
 
 void TestCli::maxRunsEqualsMaximize_data()
