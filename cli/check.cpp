@@ -35,13 +35,13 @@ const char NoLimit[] = "0, no limit";
 
 const OptionalField FixtureFields[] = {{"Family", Number::Integer, "0, no family"},
     {"DefaultJumper", Number::Integer, "0"}, {"DefaultLeader", Number::Integer, "0"}};
-const OptionalField ZelvaneFixtureFields[] = {{"MaxVoltageDrop", Number::Real, NoLimit},
-    {"MinVoltage", Number::Real, NoLimit}, {"VoltageDropPercent", Number::Real, NoLimit},
-    {"MaxPower", Number::Real, NoLimit}, {"MaxFixtureCurrent", Number::Real, NoLimit},
-    {"MaxFixtureLength", Number::Real, NoLimit},
-    {"JumperRequired", Number::Integer, "0, no jumpers required"}};
-const OptionalField ZelvaneSupplyFields[]
-    = {{"MaxElectricalLength", Number::Real, NoLimit}, {"MaxNumFixtures", Number::Integer, NoLimit}};
+const OptionalField ZelvaneFixtureFields[]
+    = {{"MaxVoltageDrop", Number::Real, NoLimit}, {"MinVoltage", Number::Real, NoLimit},
+        {"VoltageDropPercent", Number::Real, NoLimit}, {"MaxPower", Number::Real, NoLimit},
+        {"MaxFixtureCurrent", Number::Real, NoLimit}, {"MaxFixtureLength", Number::Real, NoLimit},
+        {"JumperRequired", Number::Integer, "0, no jumpers required"}};
+const OptionalField ZelvaneSupplyFields[] = {
+    {"MaxElectricalLength", Number::Real, NoLimit}, {"MaxNumFixtures", Number::Integer, NoLimit}};
 const OptionalField StandardCableFields[]
     = {{"MaxLeaderLength", Number::Real, "999"}, {"MaxInARow", Number::Integer, NoLimit}};
 const OptionalField CustomCableFields[]
@@ -104,8 +104,8 @@ public:
 private:
     void warn(const QDomNode &node, const QString &text);
     void warnAt(const Finding &where, const QString &text);
-    void unreadableOptionals(
-        const QDomElement &e, const QString &owner, const OptionalField *begin, const OptionalField *end);
+    void unreadableOptionals(const QDomElement &e, const QString &owner, const OptionalField *begin,
+        const OptionalField *end);
     template<size_t N>
     void negatives(const QDomElement &e, const QString &owner, const char *const (&fields)[N]);
     // Notes where a name is listed under key; reports a name listed again.
@@ -113,7 +113,8 @@ private:
         const QString &consequence = QStringLiteral("a project file can only name the first"));
     void readSupply(const QDomElement &e);
     void readFixture(const QDomElement &e);
-    void readCable(const QDomElement &e, const QString &key, const QString &owner, const QString &kind);
+    void readCable(
+        const QDomElement &e, const QString &key, const QString &owner, const QString &kind);
 
     QString m_file;
     QHash<QString, Finding> m_first; // where each listed name first stands
@@ -140,7 +141,8 @@ void SilentFindings::unreadableOptionals(const QDomElement &e, const QString &ow
         const QString text = child.toElement().text();
         if (!child.isNull() && !readable(text, field->number))
             warn(child,
-                QStringLiteral("\"%1\" of %2 reads \"%3\", which is not a number: it is taken as %4")
+                QStringLiteral(
+                    "\"%1\" of %2 reads \"%3\", which is not a number: it is taken as %4")
                     .arg(QLatin1String(field->name), owner, text, QLatin1String(field->fallback)));
     }
 }
@@ -168,8 +170,9 @@ void SilentFindings::listed(
         m_first.insert(key, Finding {m_file, e.lineNumber(), 0, Finding::Warning, QString()});
         return;
     }
-    warn(e, QStringLiteral("%1 is listed twice (first at %2:%3): %4")
-                .arg(what, first->file, QString::number(first->line), consequence));
+    warn(e,
+        QStringLiteral("%1 is listed twice (first at %2:%3): %4")
+            .arg(what, first->file, QString::number(first->line), consequence));
 }
 
 void SilentFindings::readSupply(const QDomElement &e)
@@ -199,8 +202,8 @@ void SilentFindings::readCable(
     if (name.isEmpty())
         return;
     const QString cable = kind + QLatin1Char(' ') + name + QStringLiteral(" of ") + owner;
-    listed(key + QLatin1Char('/') + name, e,
-        QStringLiteral("%1 \"%2\" of %3").arg(kind, name, owner));
+    listed(
+        key + QLatin1Char('/') + name, e, QStringLiteral("%1 \"%2\" of %3").arg(kind, name, owner));
     if (!e.elementsByTagName(QStringLiteral("CustomWireList")).isEmpty()) {
         unreadableOptionals(e, cable, std::begin(CustomCableFields), std::end(CustomCableFields));
         negatives(e, cable, CustomCableFigures);
@@ -231,9 +234,10 @@ void SilentFindings::readFixture(const QDomElement &e)
     const QDomNode disable = e.namedItem(QStringLiteral("Disable"));
     const QString disableText = disable.toElement().text();
     if (!disable.isNull() && !readable(disableText, Number::Integer)) {
-        warn(disable, QStringLiteral("\"Disable\" of %1 reads \"%2\", which is not a number: the "
-                                     "fixture stays enabled (write 1 to disable it)")
-                          .arg(owner, disableText));
+        warn(disable,
+            QStringLiteral("\"Disable\" of %1 reads \"%2\", which is not a number: the "
+                           "fixture stays enabled (write 1 to disable it)")
+                .arg(owner, disableText));
     } else if (disableText.toInt() != 0) {
         return; // left out of the database: nothing of it reaches a run
     }
@@ -257,12 +261,12 @@ void SilentFindings::readFixture(const QDomElement &e)
         return;
     }
     const QString key = QStringLiteral("%1:%2").arg(m_file).arg(e.lineNumber());
-    forEachListItem(e, QStringLiteral("LeaderList"), QStringLiteral("Leader"),
-        [&](const QDomElement &c) {
+    forEachListItem(
+        e, QStringLiteral("LeaderList"), QStringLiteral("Leader"), [&](const QDomElement &c) {
             readCable(c, QStringLiteral("leader/") + key, owner, QStringLiteral("leader"));
         });
-    forEachListItem(e, QStringLiteral("JumperList"), QStringLiteral("Jumper"),
-        [&](const QDomElement &c) {
+    forEachListItem(
+        e, QStringLiteral("JumperList"), QStringLiteral("Jumper"), [&](const QDomElement &c) {
             readCable(c, QStringLiteral("jumper/") + key, owner, QStringLiteral("jumper"));
         });
 }
@@ -295,14 +299,16 @@ void SilentFindings::checkRecords(const Database &database)
             const Finding where = m_fixtureAt.value(fixture->techType).value(i);
             const QString owner = fixtureKind(fixture->techType) + QLatin1Char(' ') + fixture->Name;
             if (fixture->ValidSupplyList.isEmpty())
-                warnAt(where, owner + QStringLiteral(" has no valid supply: it cannot be calculated"));
+                warnAt(
+                    where, owner + QStringLiteral(" has no valid supply: it cannot be calculated"));
             if (needsLeader && fixture->LeaderList.isEmpty())
                 warnAt(where, owner + QStringLiteral(" has no leader: it cannot be calculated"));
             const auto *zelvane = qobject_cast<const ZVFixture *>(fixture);
             if (zelvane && zelvane->JumperRequired && zelvane->JumperList.isEmpty())
                 warnAt(where,
-                    owner + QStringLiteral(" requires jumpers but lists none: no jumper of its "
-                                           "run can be calculated"));
+                    owner
+                        + QStringLiteral(" requires jumpers but lists none: no jumper of its "
+                                         "run can be calculated"));
         }
     };
     fixtureChecks(database.m_zvFixtures, true);
@@ -346,7 +352,8 @@ Report check(const QDir &catalogue)
     Database database;
     database.setReporter([&](const QString &text) {
         const DatabaseLocation at = DatabaseWarning::location();
-        report.findings << Finding {database.m_currentFile, at.line, at.column, Finding::Error, text};
+        report.findings << Finding {
+            database.m_currentFile, at.line, at.column, Finding::Error, text};
     });
     report.loaded = database.load(catalogue);
     if (!report.loaded)
@@ -356,8 +363,8 @@ Report check(const QDir &catalogue)
     for (const char *name : DatabaseFiles)
         silent.readFile(catalogue.absoluteFilePath(QLatin1String(name)));
     silent.checkRecords(database);
-    std::stable_sort(silent.findings.begin(), silent.findings.end(),
-        [](const Finding &a, const Finding &b) {
+    std::stable_sort(
+        silent.findings.begin(), silent.findings.end(), [](const Finding &a, const Finding &b) {
             const int fa = fileOrder(a.file);
             const int fb = fileOrder(b.file);
             return fa != fb ? fa < fb : a.line < b.line;

@@ -66,10 +66,10 @@ int check(const QDir &catalogue, Format format, QTextStream &out)
                     f.severity == CatalogueCheck::Finding::Error ? QStringLiteral("error")
                                                                  : QStringLiteral("warning")},
                 {QStringLiteral("message"), f.text}};
-        printJson(QJsonObject {{QStringLiteral("catalogue"), catalogue.absolutePath()},
-                      {QStringLiteral("loaded"), report.loaded},
-                      {QStringLiteral("findings"), findings},
-                      {QStringLiteral("errors"), errors}, {QStringLiteral("warnings"), warnings}},
+        printJson(
+            QJsonObject {{QStringLiteral("catalogue"), catalogue.absolutePath()},
+                {QStringLiteral("loaded"), report.loaded}, {QStringLiteral("findings"), findings},
+                {QStringLiteral("errors"), errors}, {QStringLiteral("warnings"), warnings}},
             out);
     } else {
         for (const CatalogueCheck::Finding &f : report.findings)
@@ -90,8 +90,8 @@ int check(const QDir &catalogue, Format format, QTextStream &out)
 
 // max-runs ---------------------------------------------------------------------
 
-int maxRuns(const QDir &catalogue, const MaxRuns::Options &options, Format format,
-    QTextStream &out, QTextStream &err)
+int maxRuns(const QDir &catalogue, const MaxRuns::Options &options, Format format, QTextStream &out,
+    QTextStream &err)
 {
     Database database;
     int problems = 0;
@@ -129,8 +129,7 @@ int maxRuns(const QDir &catalogue, const MaxRuns::Options &options, Format forma
         QStringLiteral("drop_v"), QStringLiteral("valid"), QStringLiteral("next_fixture_breaks")};
     for (const MaxRuns::Row &r : rows)
         table.rows << QStringList {MaxRuns::kindName(r.kind), r.fixture, r.supply,
-            MaxRuns::leaderName(r),
-            figure(r.leaderLength), figure(r.voltage),
+            MaxRuns::leaderName(r), figure(r.leaderLength), figure(r.voltage),
             r.kind == MaxRuns::Row::Zelvane ? figure(r.load) : QString(),
             QString::number(r.fixtures), figure(r.length), figure(r.power), figure(r.current),
             figure(r.drop), yesNo(r.valid), r.stop};
@@ -216,9 +215,11 @@ void printOne(const RunReport::Report &r, QTextStream &out)
     field("Fixture", r.settings.fixtureName);
     field("Supply", r.settings.supplyName);
     field("Line voltage",
-        QStringLiteral("%1 V (effective %2 V)").arg(figure(r.inputs.lineVoltage), figure(r.result.voltage)));
+        QStringLiteral("%1 V (effective %2 V)")
+            .arg(figure(r.inputs.lineVoltage), figure(r.result.voltage)));
     field("Circuit",
-        QStringLiteral("%1 A (derated to %2 A)").arg(figure(r.inputs.maxLoad), figure(r.result.deratedLoad)));
+        QStringLiteral("%1 A (derated to %2 A)")
+            .arg(figure(r.inputs.maxLoad), figure(r.result.deratedLoad)));
     field("Leader",
         QStringLiteral("%1, %2 ft")
             .arg(leaderText(r), figure(r.inputs.leader ? r.inputs.leader->length : 0)));
@@ -239,8 +240,8 @@ void printOne(const RunReport::Report &r, QTextStream &out)
         if (c.kind == ZelvaneModel::CellProfile::Fixture)
             out << "    " << QString::number(c.fixtureNumber).rightJustified(4) << "  "
                 << figure(c.inputVoltage) << " V\n";
-    out << "    " << QStringLiteral("end").rightJustified(4) << "  " << figure(r.profile.farEndVoltage)
-        << " V\n";
+    out << "    " << QStringLiteral("end").rightJustified(4) << "  "
+        << figure(r.profile.farEndVoltage) << " V\n";
 }
 
 } // namespace
@@ -272,8 +273,9 @@ int run(const QDir &catalogue, const QStringList &files, const QString &plot, Fo
         refused = refused || !r.opened();
         invalid = invalid || (r.opened() && !r.result.valid);
         if (!r.opened())
-            err << "wattlan-cli: " << r.file << ": refused: "
-                << QString(r.refusal).replace(QLatin1Char('\n'), QLatin1Char(' ')) << '\n';
+            err << "wattlan-cli: " << r.file
+                << ": refused: " << QString(r.refusal).replace(QLatin1Char('\n'), QLatin1Char(' '))
+                << '\n';
     }
 
     if (format == Format::Json) {

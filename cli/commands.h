@@ -21,8 +21,8 @@ constexpr int Failed = 2;
 int check(const QDir &catalogue, Format format, QTextStream &out);
 int run(const QDir &catalogue, const QStringList &files, const QString &plot, Format format,
     QTextStream &out, QTextStream &err);
-int maxRuns(const QDir &catalogue, const MaxRuns::Options &options, Format format,
-    QTextStream &out, QTextStream &err);
+int maxRuns(const QDir &catalogue, const MaxRuns::Options &options, Format format, QTextStream &out,
+    QTextStream &err);
 
 // Whether the folder holds the three database files.
 bool hasCatalogue(const QDir &catalogue);

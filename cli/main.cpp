@@ -13,7 +13,8 @@
 
 namespace {
 
-const char Description[] = R"(Checks a Wattlan product catalogue, reports saved runs and tabulates the
+const char Description[]
+    = R"(Checks a Wattlan product catalogue, reports saved runs and tabulates the
 largest run of every product, with no display.
 
 Commands:
@@ -125,7 +126,8 @@ int main(int argc, char *argv[])
         QStringLiteral("max-runs: line voltages (default 100,120,208,220,240,277)."),
         QStringLiteral("V,..."));
     const QCommandLineOption loadOption(QStringLiteral("load"),
-        QStringLiteral("max-runs: circuit ratings in amps (default 15,20)."), QStringLiteral("A,..."));
+        QStringLiteral("max-runs: circuit ratings in amps (default 15,20)."),
+        QStringLiteral("A,..."));
     const QCommandLineOption spacingOption(QStringLiteral("spacing"),
         QStringLiteral("max-runs: flex node spacing in inches (default 4)."), QStringLiteral("IN"));
     const QCommandLineOption leaderOption(QStringLiteral("leader"),
@@ -136,10 +138,10 @@ int main(int argc, char *argv[])
         QStringLiteral("N"));
     parser.addOptions({catalogueOption, formatOption, plotOption, voltageOption, loadOption,
         spacingOption, leaderOption, nodesOption});
-    parser.addPositionalArgument(
-        QStringLiteral("command"), QStringLiteral("check, run or max-runs."), QStringLiteral("COMMAND"));
-    parser.addPositionalArgument(
-        QStringLiteral("files"), QStringLiteral("run: the project files."), QStringLiteral("[FILE...]"));
+    parser.addPositionalArgument(QStringLiteral("command"),
+        QStringLiteral("check, run or max-runs."), QStringLiteral("COMMAND"));
+    parser.addPositionalArgument(QStringLiteral("files"), QStringLiteral("run: the project files."),
+        QStringLiteral("[FILE...]"));
 
     if (!parser.parse(QCoreApplication::arguments()))
         return usageError(parser.errorText());
@@ -166,7 +168,8 @@ int main(int argc, char *argv[])
     else if (formatName == QLatin1String("markdown"))
         format = Cli::Format::Markdown;
     else if (formatName != QLatin1String("text"))
-        return usageError(QStringLiteral("unknown format '%1' (text, json, csv, markdown)").arg(formatName));
+        return usageError(
+            QStringLiteral("unknown format '%1' (text, json, csv, markdown)").arg(formatName));
 
     const auto misplaced = [&](const QList<const QCommandLineOption *> &options) -> QString {
         for (const QCommandLineOption *option : options)
@@ -187,7 +190,8 @@ int main(int argc, char *argv[])
     const QDir catalogue(parser.value(catalogueOption));
     if (command != QLatin1String("check") && command != QLatin1String("run")
         && command != QLatin1String("max-runs"))
-        return usageError(QStringLiteral("unknown command '%1' (check, run or max-runs)").arg(command));
+        return usageError(
+            QStringLiteral("unknown command '%1' (check, run or max-runs)").arg(command));
     if (!Cli::hasCatalogue(catalogue))
         return usageError(QStringLiteral("%1 does not hold the three database files "
                                          "(ym_config_zv.xml, ym_config_ob.xml, ym_config_ts.xml)")
@@ -226,9 +230,9 @@ int main(int argc, char *argv[])
     if (parser.isSet(loadOption) && !parseList(parser.value(loadOption), options.loads))
         return usageError(QStringLiteral("--load needs positive numbers separated by commas: %1")
                               .arg(parser.value(loadOption)));
-    const std::pair<const QCommandLineOption *, int *> counts[] = {
-        {&spacingOption, &options.flexSpacing}, {&leaderOption, &options.flexLeader},
-        {&nodesOption, &options.flexNodes}};
+    const std::pair<const QCommandLineOption *, int *> counts[]
+        = {{&spacingOption, &options.flexSpacing}, {&leaderOption, &options.flexLeader},
+            {&nodesOption, &options.flexNodes}};
     for (const auto &[option, target] : counts)
         if (parser.isSet(*option) && !parseCount(parser.value(*option), *target))
             return usageError(QStringLiteral("--%1 needs a whole number: %2")

@@ -51,8 +51,8 @@ QList<LeaderChoice> zelvaneLeaders(const YmFixture &fixture)
     QList<LeaderChoice> choices;
     for (const YmJumper *leader : fixture.LeaderList) {
         if (!leader->IsCustom) {
-            const int length = inLeaderBox(
-                truncatedSpinValue(leader->ElectricalLength), leaderMaximum(leader->MaxLeaderLength));
+            const int length = inLeaderBox(truncatedSpinValue(leader->ElectricalLength),
+                leaderMaximum(leader->MaxLeaderLength));
             choices << LeaderChoice {leader->Name, QString(), double(length), leader->Resistance};
             continue;
         }
@@ -63,8 +63,8 @@ QList<LeaderChoice> zelvaneLeaders(const YmFixture &fixture)
         const YmWire *defaultWire = wireAt(*leader, defaultRow);
         if (!defaultWire)
             continue; // no gauge to choose: the window has no leader to calculate
-        const int shown = inLeaderBox(truncatedSpinValue(leader->DefaultCustomLength),
-            leaderMaximum(defaultWire->MaxLength));
+        const int shown = inLeaderBox(
+            truncatedSpinValue(leader->DefaultCustomLength), leaderMaximum(defaultWire->MaxLength));
         for (const YmWire *wire : leader->CustomWireList)
             choices << LeaderChoice {leader->Name, wire->Name,
                 double(inLeaderBox(shown, leaderMaximum(wire->MaxLength))), wire->Resistance};
@@ -79,8 +79,8 @@ QList<LeaderChoice> tessanLeaders(const YmFixture &fixture)
     QList<LeaderChoice> choices;
     for (const YmJumper *leader : fixture.LeaderList) {
         if (!leader->IsCustom) {
-            const int length = inLeaderBox(
-                truncatedSpinValue(leader->ElectricalLength), leaderMaximum(leader->MaxLeaderLength));
+            const int length = inLeaderBox(truncatedSpinValue(leader->ElectricalLength),
+                leaderMaximum(leader->MaxLeaderLength));
             choices << LeaderChoice {leader->Name, QString(), double(length), leader->Resistance};
             continue;
         }
@@ -177,7 +177,8 @@ void addTessanRows(const Database &database, QList<Row> &rows)
                 continue;
             for (const LeaderChoice &leader : leaders) {
                 TessanModel::Inputs inputs;
-                inputs.fixture = TessanModel::SelectedFixture {fixture->Voltage, fixture->MinVoltage};
+                inputs.fixture
+                    = TessanModel::SelectedFixture {fixture->Voltage, fixture->MinVoltage};
                 inputs.supply = TessanModel::SupplyLimits {supply->MaxPortPower};
                 inputs.leader = TessanModel::Leader {leader.length, leader.resistancePerFoot};
                 TessanModelRun run(inputs, cell);
@@ -199,9 +200,8 @@ void addTessanRows(const Database &database, QList<Row> &rows)
                 row.valid = result.valid;
                 row.stop = result.valid
                     ? TessanModel::headroomLine(TessanModel::headroom(run.inputs(), cell))
-                    : brokenAlready(result, [](const TessanModel::LimitCheck &c) {
-                          return TessanModel::describe(c);
-                      });
+                    : brokenAlready(result,
+                        [](const TessanModel::LimitCheck &c) { return TessanModel::describe(c); });
                 rows << row;
             }
         }
@@ -279,7 +279,8 @@ ZelvaneModel::Cell defaultJumper(const ZVFixture &fixture)
         return ZelvaneModel::Cell::unresolvedJumper(figures);
     if (!type->IsCustom)
         return ZelvaneModel::Cell::jumper(figures, type->ElectricalLength, type->Resistance);
-    const int gauge = type->DefaultCustomWire >= 0 && type->DefaultCustomWire < type->CustomWireList.size()
+    const int gauge
+        = type->DefaultCustomWire >= 0 && type->DefaultCustomWire < type->CustomWireList.size()
         ? type->DefaultCustomWire
         : 0;
     const YmWire *wire = wireAt(*type, gauge);

@@ -71,15 +71,16 @@ void draw(QPainter &painter, const RunReport::Report &report)
     const int step = std::max(1, int(std::ceil(lastX / 10)));
     for (int x = 0; x <= int(lastX); x += step) {
         const QPointF p = at(x, low);
-        painter.drawText(QRectF(p.x() - 20, area.bottom() + 4, 40, 20), Qt::AlignCenter,
-            QString::number(x));
+        painter.drawText(
+            QRectF(p.x() - 20, area.bottom() + 4, 40, 20), Qt::AlignCenter, QString::number(x));
     }
     painter.drawText(QRectF(area.left(), Height - 28, area.width(), 20), Qt::AlignCenter,
         QStringLiteral("fixture (0: the supply end of the leader)"));
     painter.save();
     painter.translate(14, area.center().y());
     painter.rotate(-90);
-    painter.drawText(QRectF(-80, -10, 160, 20), Qt::AlignCenter, QStringLiteral("volts at the input"));
+    painter.drawText(
+        QRectF(-80, -10, 160, 20), Qt::AlignCenter, QStringLiteral("volts at the input"));
     painter.restore();
 
     if (report.minimumVoltage > 0) {

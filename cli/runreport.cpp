@@ -58,8 +58,8 @@ double lowestAllowed(const ZelvaneModel::Result &result, const ZelvaneModel::Sel
 
 } // namespace
 
-bool openAll(const QDir &catalogue, const QStringList &files, QList<Report> &reports,
-    int &catalogueProblems)
+bool openAll(
+    const QDir &catalogue, const QStringList &files, QList<Report> &reports, int &catalogueProblems)
 {
     CollectingPrompter prompter;
     catalogueProblems = 0;

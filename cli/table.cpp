@@ -77,7 +77,8 @@ QString TextTable::markdown() const
         return QStringLiteral("| ") + escaped.join(QStringLiteral(" | ")) + QStringLiteral(" |\n");
     };
     QString out = line(headers);
-    out += QStringLiteral("|") + QStringLiteral("---|").repeated(headers.size()) + QLatin1Char('\n');
+    out += QStringLiteral("|") + QStringLiteral("---|").repeated(headers.size())
+        + QLatin1Char('\n');
     for (const QStringList &row : rows)
         out += line(row);
     return out;

@@ -32,8 +32,8 @@ struct Outcome
 Outcome runCli(const QStringList &arguments)
 {
     QProcess process;
-    process.start(qEnvironmentVariable("WATTLAN_BINARY_DIR") + QStringLiteral("/wattlan-cli"),
-        arguments);
+    process.start(
+        qEnvironmentVariable("WATTLAN_BINARY_DIR") + QStringLiteral("/wattlan-cli"), arguments);
     if (!process.waitForFinished(120000))
         qFatal("wattlan-cli did not finish");
     return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
@@ -101,19 +101,20 @@ void TestCli::badArgumentsGiveOneLineAndStatusTwo_data()
     QTest::addColumn<QStringList>("arguments");
     QTest::addColumn<QString>("complaint");
     const QString empty = QDir::tempPath();
-    QTest::newRow("unknown option") << QStringList {"check", "--colour"} << "Unknown option 'colour'";
+    QTest::newRow("unknown option")
+        << QStringList {"check", "--colour"} << "Unknown option 'colour'";
     QTest::newRow("no command") << QStringList {} << "no command given";
     QTest::newRow("unknown command") << QStringList {"plan"} << "unknown command 'plan'";
     QTest::newRow("missing file") << QStringList {"run", "no-such-plan.xml"}
                                   << "no-such-plan.xml: no such file";
-    QTest::newRow("folder without the files") << QStringList {"check", "--catalogue", empty}
-                                              << "does not hold the three database files";
-    QTest::newRow("voltage not a number") << QStringList {"max-runs", "--voltage", "120,abc"}
-                                          << "--voltage needs positive numbers";
-    QTest::newRow("option of another command") << QStringList {"check", "--load", "15"}
-                                               << "--load does not apply to check";
-    QTest::newRow("unknown format") << QStringList {"check", "--format", "xml"}
-                                    << "unknown format 'xml'";
+    QTest::newRow("folder without the files")
+        << QStringList {"check", "--catalogue", empty} << "does not hold the three database files";
+    QTest::newRow("voltage not a number")
+        << QStringList {"max-runs", "--voltage", "120,abc"} << "--voltage needs positive numbers";
+    QTest::newRow("option of another command")
+        << QStringList {"check", "--load", "15"} << "--load does not apply to check";
+    QTest::newRow("unknown format")
+        << QStringList {"check", "--format", "xml"} << "unknown format 'xml'";
 }
 
 void TestCli::badArgumentsGiveOneLineAndStatusTwo()
@@ -133,8 +134,10 @@ void TestCli::checkPrintsFindingsByFileAndLine_data()
     QTest::addColumn<QString>("expected");
     QTest::addColumn<int>("status");
     QTest::newRow("the sample is clean") << "data" << QString() << 0;
-    QTest::newRow("one fault of each kind") << "tests/data/cli/check/broken" << "broken.txt" << 1;
-    QTest::newRow("not well-formed") << "tests/data/cli/check/malformed" << "malformed.txt" << 2;
+    QTest::newRow("one fault of each kind") << "tests/data/cli/check/broken"
+                                            << "broken.txt" << 1;
+    QTest::newRow("not well-formed") << "tests/data/cli/check/malformed"
+                                     << "malformed.txt" << 2;
 }
 
 void TestCli::checkPrintsFindingsByFileAndLine()
@@ -159,8 +162,10 @@ void TestCli::checkPrintsFindingsByFileAndLine()
 void TestCli::checkErrorsAreTheWindowsStartupBoxes_data()
 {
     QTest::addColumn<QString>("catalogue");
-    for (const QString parent : {"tests/data/database", "tests/data/startup", "tests/data/cli/check"})
-        for (const QString &name : QDir(sourcePath(parent)).entryList(QDir::Dirs | QDir::NoDotAndDotDot))
+    for (const QString parent :
+        {"tests/data/database", "tests/data/startup", "tests/data/cli/check"})
+        for (const QString &name :
+            QDir(sourcePath(parent)).entryList(QDir::Dirs | QDir::NoDotAndDotDot))
             QTest::newRow(qPrintable(name)) << sourcePath(parent + QLatin1Char('/') + name);
 }
 
@@ -171,7 +176,8 @@ void TestCli::checkErrorsAreTheWindowsStartupBoxes()
     QStringList errors;
     for (const CatalogueCheck::Finding &finding : CatalogueCheck::check(QDir(catalogue)).findings)
         if (finding.severity == CatalogueCheck::Finding::Error) {
-            QVERIFY2(finding.line > 0 || finding.text.startsWith("Cannot read"), qPrintable(finding.text));
+            QVERIFY2(finding.line > 0 || finding.text.startsWith("Cannot read"),
+                qPrintable(finding.text));
             errors << finding.text;
         }
     QCOMPARE(errors, fixture.prompter.texts());
@@ -199,7 +205,8 @@ void TestCli::runEqualsFileOpen()
     if (status < 0) {
         QStringList arguments {"run", "--format", "json", "--catalogue", sourcePath("data")};
         for (const QString folder : {"tests/data/cli/projects", "tests/hostile/project"})
-            for (const QFileInfo &f : QDir(sourcePath(folder)).entryInfoList({"*.xml"}, QDir::Files))
+            for (const QFileInfo &f :
+                QDir(sourcePath(folder)).entryInfoList({"*.xml"}, QDir::Files))
                 arguments << f.absoluteFilePath();
         const Outcome outcome = runCli(arguments);
         runs = QJsonDocument::fromJson(outcome.out.toUtf8()).object().value("runs").toArray();
@@ -243,8 +250,8 @@ void TestCli::runDrawsTheVoltageAlongTheRun()
     const QTemporaryDir folder;
     const QString plan = sourcePath("tests/data/cli/projects/other-voltage-and-load.xml");
     for (const QString name : {"plot.png", "plot.svg"}) {
-        const Outcome outcome = runCli({"run", "--catalogue", sourcePath("data"), "--plot",
-            folder.filePath(name), plan});
+        const Outcome outcome = runCli(
+            {"run", "--catalogue", sourcePath("data"), "--plot", folder.filePath(name), plan});
         QCOMPARE(outcome.status, 0);
         QVERIFY(outcome.out.contains("Next fixture (4): "));
     }
@@ -274,9 +281,7 @@ void TestCli::maxRunsEqualsMaximize()
     const WindowFixture &fixture = *m_maximizing;
     const bool zelvane = row.kind == MaxRuns::Row::Zelvane;
     const char *const prefix = zelvane ? "m_ZV" : "m_TS";
-    const auto name = [prefix](const char *rest) {
-        return QByteArray(prefix) + rest;
-    };
+    const auto name = [prefix](const char *rest) { return QByteArray(prefix) + rest; };
     fixture.choose(zelvane ? "m_ZVFixture_Combo" : "m_TSFixture_Combo", row.fixture);
     fixture.choose(zelvane ? "m_ZVSupply_Combo" : "m_TSSupply_Combo", row.supply);
     // Chosen anew, so that the leader's length is the one it starts at.
@@ -333,9 +338,11 @@ void TestCli::runningSumsFollowTheWalk()
     inputs.fixture = ZelvaneModel::SelectedFixture {figures, 0, 1e9, 0, 0, 0, 0, 0};
     inputs.supply = ZelvaneModel::SupplyLimits {};
     inputs.leader = ZelvaneModel::Leader {any(5, 50), any(0.001, 0.01)};
-    const ZelvaneModel::Cell jumper = ZelvaneModel::Cell::jumper(figures, any(1, 6), any(0.001, 0.02));
+    const ZelvaneModel::Cell jumper
+        = ZelvaneModel::Cell::jumper(figures, any(1, 6), any(0.001, 0.02));
     ZelvaneModelRun growing(inputs, ZelvaneModel::Cell::fixture(figures), jumper, jumperRequired);
-    const TessanModel::Cell puck = TessanModel::Cell::fixture(any(0.2, 2), any(0.01, 0.1), any(0.1, 1));
+    const TessanModel::Cell puck
+        = TessanModel::Cell::fixture(any(0.2, 2), any(0.01, 0.1), any(0.1, 1));
     TessanModelRun tessan(TessanModel::Inputs {TessanModel::SelectedFixture {24, 0},
                               TessanModel::SupplyLimits {}, TessanModel::Leader {6, 0.008}, {}},
         puck);
