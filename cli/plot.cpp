@@ -26,7 +26,7 @@ QList<QPointF> voltages(const RunReport::Report &report)
     for (const ZelvaneModel::CellProfile &cell : p.cells)
         if (cell.kind == ZelvaneModel::CellProfile::Fixture)
             points << QPointF(cell.fixtureNumber, cell.inputVoltage);
-    points << QPointF(points.size() - 0.5, p.farEndVoltage);
+    points << QPointF(double(points.size()) - 0.5, p.farEndVoltage);
     return points;
 }
 

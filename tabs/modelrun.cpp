@@ -163,7 +163,7 @@ TessanModel::Result TessanModelRun::fromSums() const
 
 TessanModel::Result TessanModelRun::result() const
 {
-    const TessanModel::Result sums = fromSums();
+    TessanModel::Result sums = fromSums();
     const double maxPower = m_settings.supply ? m_settings.supply->maxPortPower : 0;
     const double minVoltage = m_settings.fixture ? m_settings.fixture->minVoltage : 0;
     const double voltage = m_settings.fixture ? m_settings.fixture->voltage : 0;
