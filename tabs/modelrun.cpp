@@ -1,5 +1,7 @@
 #include "modelrun.h"
 
+#include "runwalk.h"
+
 #include <cmath>
 #include <utility>
 
@@ -9,11 +11,12 @@ namespace {
 // walk's order of additions.
 constexpr double Closeness = 1e-9;
 
+// Room for the cells of most runs the search grows, allocated once.
+constexpr std::size_t InitialCapacity = 128;
+
 bool tooClose(double figure, double limit)
 {
-    if (!std::isfinite(figure) || !std::isfinite(limit))
-        return true;
-    return std::abs(figure - limit) <= Closeness * std::max(std::abs(figure), std::abs(limit));
+    return RunWalk::nearLimit(figure, limit, Closeness);
 }
 
 } // namespace
@@ -26,6 +29,7 @@ ZelvaneModelRun::ZelvaneModelRun(ZelvaneModel::Inputs settings, const ZelvaneMod
       m_jumperRequired(jumperRequired), m_voltage(ZelvaneModel::effectiveVoltage(m_settings))
 {
     m_settings.cells.clear();
+    m_steps.reserve(InitialCapacity);
     append(m_fixture);
 }
 
@@ -89,28 +93,25 @@ void ZelvaneModelRun::removeLastCell()
         m_steps.pop_back();
 }
 
-ZelvaneModel::Result ZelvaneModelRun::fromSums() const
+ZelvaneModel::Result ZelvaneModelRun::result() const
 {
     const State last = m_steps.empty() ? State {} : m_steps.back();
     // A counted jumper without figures makes the run invalid at once: so
     // short a run is walked, for the check to name it as the walk does.
-    if (last.countedUnresolved)
+    if (last.countedUnresolved
+        || ZelvaneModel::verdict(m_settings, last.counted, last.fixtures, Closeness).nearLimit)
         return exactResult();
     return ZelvaneModel::judge(m_settings, last.counted, last.fixtures);
 }
 
-ZelvaneModel::Result ZelvaneModelRun::result() const
-{
-    ZelvaneModel::Result sums = fromSums();
-    for (const ZelvaneModel::LimitCheck &check : sums.checks)
-        if (check.check < ZelvaneModel::Check::Fixture && tooClose(check.figure, check.limit))
-            return exactResult();
-    return sums;
-}
-
 bool ZelvaneModelRun::isValid() const
 {
-    return result().valid;
+    const State last = m_steps.empty() ? State {} : m_steps.back();
+    if (last.countedUnresolved)
+        return exactResult().valid;
+    const ZelvaneModel::Verdict sums
+        = ZelvaneModel::verdict(m_settings, last.counted, last.fixtures, Closeness);
+    return sums.nearLimit ? exactResult().valid : sums.valid;
 }
 
 ZelvaneModel::Inputs ZelvaneModelRun::inputs() const
@@ -118,13 +119,44 @@ ZelvaneModel::Inputs ZelvaneModelRun::inputs() const
     ZelvaneModel::Inputs inputs = m_settings;
     inputs.cells.reserve(qsizetype(m_steps.size()));
     for (const State &step : m_steps)
-        inputs.cells << (step.kind == ZelvaneModel::Cell::Fixture ? m_fixture : m_jumper);
+        inputs.cells << cellAt(step);
     return inputs;
 }
 
 ZelvaneModel::Result ZelvaneModelRun::exactResult() const
 {
-    return ZelvaneModel::calculate(inputs());
+    const State last = m_steps.empty() ? State {} : m_steps.back();
+    if (last.countedUnresolved)
+        return ZelvaneModel::calculate(inputs());
+    // The walk's own additions in its order, on the steps instead of a list of cells.
+    ZelvaneModel::Totals totals;
+    const auto isFixture
+        = [](const State &step) { return step.kind == ZelvaneModel::Cell::Fixture; };
+    RunWalk::visitCountedFromFarEnd(
+        m_steps, last.fixtures, isFixture, [this, &totals](const State &step, int) {
+            ZelvaneModel::addCell(cellAt(step), m_voltage, totals);
+        });
+    return ZelvaneModel::judge(m_settings, totals, last.fixtures);
+}
+
+ZelvaneModel::Headroom ZelvaneModelRun::headroom()
+{
+    ZelvaneModel::Headroom room;
+    const int cells = cellCount();
+    room.fixtureNumber = fixtureCount() + 1;
+    room.atBound = fixtureCount() >= MaxRunFixtures;
+    room.canGrow = !room.atBound;
+    if (!room.canGrow)
+        return room;
+    addFixture(true);
+    room.addsJumper = cellCount() > cells + 1;
+    room.result = exactResult();
+    for (const ZelvaneModel::LimitCheck &check : room.result.checks)
+        if (!check.holds)
+            room.broken << check;
+    while (cellCount() > cells)
+        removeLastCell();
+    return room;
 }
 
 // Tessan ----------------------------------------------------------------------

@@ -42,6 +42,9 @@ public:
     // The figures of the far-end-first walk over every cell.
     ZelvaneModel::Result exactResult() const;
     ZelvaneModel::Inputs inputs() const;
+    // What ZelvaneModel::headroom() gives for inputs(), walked on the steps:
+    // the next fixture is added, judged and taken away again.
+    ZelvaneModel::Headroom headroom();
 
 private:
     struct State
@@ -56,7 +59,10 @@ private:
     };
     void append(const ZelvaneModel::Cell &cell);
     double cellDropPerWatt(const ZelvaneModel::Cell &cell) const;
-    ZelvaneModel::Result fromSums() const;
+    const ZelvaneModel::Cell &cellAt(const State &step) const
+    {
+        return step.kind == ZelvaneModel::Cell::Fixture ? m_fixture : m_jumper;
+    }
 
     ZelvaneModel::Inputs m_settings;
     ZelvaneModel::Cell m_fixture;
