@@ -117,7 +117,7 @@ int maxRuns(const QDir &catalogue, const MaxRuns::Options &options, Format forma
                 {QStringLiteral("fixtures"), r.fixtures}, {QStringLiteral("length"), r.length},
                 {QStringLiteral("power"), r.power}, {QStringLiteral("current"), r.current},
                 {QStringLiteral("voltageDrop"), r.drop}, {QStringLiteral("valid"), r.valid},
-                {QStringLiteral("stop"), r.stop}};
+                {QStringLiteral("stop"), MaxRuns::stopText(r)}};
         printJson(QJsonObject {{QStringLiteral("rows"), array}}, out);
         return AllGood;
     }
@@ -132,7 +132,7 @@ int maxRuns(const QDir &catalogue, const MaxRuns::Options &options, Format forma
             MaxRuns::leaderName(r), figure(r.leaderLength), figure(r.voltage),
             r.kind == MaxRuns::Row::Zelvane ? figure(r.load) : QString(),
             QString::number(r.fixtures), figure(r.length), figure(r.power), figure(r.current),
-            figure(r.drop), yesNo(r.valid), r.stop};
+            figure(r.drop), yesNo(r.valid), MaxRuns::stopText(r)};
     printTable(table, format, out);
     return AllGood;
 }

@@ -153,12 +153,10 @@ void addZelvaneRows(const Database &database, const Options &options, QList<Row>
                         row.current = result.current;
                         row.drop = result.totals.voltageDrop;
                         row.valid = result.valid;
-                        row.stop = result.valid
-                            ? ZelvaneModel::headroomLine(ZelvaneModel::headroom(
-                                run.inputs(), fixture->JumperRequired, jumperCell))
-                            : brokenAlready(result, [&result](const ZelvaneModel::LimitCheck &c) {
-                                  return ZelvaneModel::describe(c, result);
-                              });
+                        if (result.valid)
+                            row.zelvaneStop = run.headroom();
+                        else
+                            row.zelvaneStop.result = result;
                         rows << row;
                     }
         }
@@ -198,10 +196,10 @@ void addTessanRows(const Database &database, QList<Row> &rows)
                 row.current = result.totals.current;
                 row.drop = result.totals.voltageDrop;
                 row.valid = result.valid;
-                row.stop = result.valid
-                    ? TessanModel::headroomLine(TessanModel::headroom(run.inputs(), cell))
-                    : brokenAlready(result,
-                        [](const TessanModel::LimitCheck &c) { return TessanModel::describe(c); });
+                if (result.valid)
+                    row.tessanStop = TessanModel::headroom(run.inputs(), cell);
+                else
+                    row.tessanStop.result = result;
                 rows << row;
             }
         }
@@ -235,7 +233,7 @@ void addFlexRows(const Database &database, const Options &options, QList<Row> &r
             row.drop = sum.voltageDrop;
             row.length = options.flexLeader + spacing * std::max(nodes.nodes - 1, 0);
             row.valid = nodes.nodes > 0;
-            row.stop = nodes.nodes >= MaxRunFixtures
+            row.flexStop = nodes.nodes >= MaxRunFixtures
                 ? QStringLiteral("the bound of %1 nodes").arg(MaxRunFixtures)
                 : QStringLiteral("voltage or port power at %1 nodes (the window shows at most 99)")
                       .arg(nodes.nodes + 1);
@@ -253,7 +251,7 @@ void addFlexRows(const Database &database, const Options &options, QList<Row> &r
             row.drop = full.voltageDrop;
             row.length = leader + spacing * std::max(options.flexNodes - 1, 0);
             row.valid = string->Voltage - string->MinVoltage - full.voltageDrop >= 0;
-            row.stop = QStringLiteral("voltage budget (the window shows at most 99 ft)");
+            row.flexStop = QStringLiteral("voltage budget (the window shows at most 99 ft)");
             rows << row;
         }
     }
@@ -310,6 +308,28 @@ QString kindName(Row::Kind kind)
         return QStringLiteral("flex-nodes");
     case Row::FlexLeader:
         return QStringLiteral("flex-leader");
+    }
+    return QString();
+}
+
+QString stopText(const Row &row)
+{
+    switch (row.kind) {
+    case Row::Zelvane: {
+        const ZelvaneModel::Result &result = row.zelvaneStop.result;
+        return row.valid ? ZelvaneModel::headroomLine(row.zelvaneStop)
+                         : brokenAlready(result, [&result](const ZelvaneModel::LimitCheck &c) {
+                               return ZelvaneModel::describe(c, result);
+                           });
+    }
+    case Row::Tessan:
+        return row.valid
+            ? TessanModel::headroomLine(row.tessanStop)
+            : brokenAlready(row.tessanStop.result,
+                [](const TessanModel::LimitCheck &c) { return TessanModel::describe(c); });
+    case Row::FlexNodes:
+    case Row::FlexLeader:
+        return row.flexStop;
     }
     return QString();
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "tessanmodel.h"
 #include "zelvanemodel.h"
 
 #include <QList>
@@ -39,8 +40,12 @@ struct Row
     double current = 0; // amps
     double drop = 0; // volts
     bool valid = false;
-    // The limit the next fixture would break, or why the search stopped.
-    QString stop;
+    // Why the search stopped, put into words by stopText() when printed: for a
+    // valid run, what the next fixture gives (the window's headroom); for a
+    // run invalid with one fixture already, the headroom's result is that run.
+    ZelvaneModel::Headroom zelvaneStop;
+    TessanModel::Headroom tessanStop;
+    QString flexStop;
 };
 
 // The figures of a Zelvane fixture record, as the tab's calculation takes them.
@@ -54,6 +59,8 @@ ZelvaneModel::Cell defaultJumper(const ZVFixture &fixture);
 QList<Row> table(const Database &database, const Options &options);
 
 QString kindName(Row::Kind kind);
+// The limit the next fixture would break, or why the search stopped.
+QString stopText(const Row &row);
 // The leader as a table shows it: "Custom Leader (14 AWG)" with a wire.
 QString leaderName(const Row &row);
 
