@@ -95,7 +95,7 @@ void ZelvaneModelRun::removeLastCell()
 
 ZelvaneModel::Result ZelvaneModelRun::result() const
 {
-    const State last = m_steps.empty() ? State {} : m_steps.back();
+    const State &last = lastStep();
     // A counted jumper without figures makes the run invalid at once: so
     // short a run is walked, for the check to name it as the walk does.
     if (last.countedUnresolved
@@ -106,7 +106,7 @@ ZelvaneModel::Result ZelvaneModelRun::result() const
 
 bool ZelvaneModelRun::isValid() const
 {
-    const State last = m_steps.empty() ? State {} : m_steps.back();
+    const State &last = lastStep();
     if (last.countedUnresolved)
         return exactResult().valid;
     const ZelvaneModel::Verdict sums
@@ -125,7 +125,7 @@ ZelvaneModel::Inputs ZelvaneModelRun::inputs() const
 
 ZelvaneModel::Result ZelvaneModelRun::exactResult() const
 {
-    const State last = m_steps.empty() ? State {} : m_steps.back();
+    const State &last = lastStep();
     if (last.countedUnresolved)
         return ZelvaneModel::calculate(inputs());
     // The walk's own additions in its order, on the steps instead of a list of cells.

@@ -59,6 +59,11 @@ private:
     };
     void append(const ZelvaneModel::Cell &cell);
     double cellDropPerWatt(const ZelvaneModel::Cell &cell) const;
+    const State &lastStep() const
+    {
+        static const State none;
+        return m_steps.empty() ? none : m_steps.back();
+    }
     const ZelvaneModel::Cell &cellAt(const State &step) const
     {
         return step.kind == ZelvaneModel::Cell::Fixture ? m_fixture : m_jumper;
