@@ -145,7 +145,7 @@ ZelvaneModel::Headroom ZelvaneModelRun::headroom()
     const int cells = cellCount();
     room.fixtureNumber = fixtureCount() + 1;
     room.atBound = fixtureCount() >= MaxRunFixtures;
-    room.canGrow = !room.atBound;
+    room.canGrow = m_settings.fixture && !room.atBound;
     if (!room.canGrow)
         return room;
     addFixture(true);
