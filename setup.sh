@@ -4,7 +4,7 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 
-packages=(cmake ninja-build g++ qt6-base-dev qt6-tools-dev qt6-l10n-tools qt6-translations-l10n libqt6svg6 xvfb xauth
+packages=(cmake ninja-build g++ qt6-base-dev qt6-tools-dev qt6-l10n-tools qt6-translations-l10n libqt6svg6 qt6-svg-dev xvfb xauth
   # for the checks of the install and the package: desktop-file-validate, appstreamcli,
   # dpkg-shlibdeps (the package's dependencies) and xwininfo (is the window up?)
   desktop-file-utils appstream dpkg-dev x11-utils)

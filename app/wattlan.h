@@ -46,6 +46,14 @@ public:
     // The product database, read-only after the constructor.
     const Database &database() const { return m_database; }
 
+    // Opens a project file as File, Open does once the file is chosen; a
+    // refused file is reported through the Prompter.
+    void openConfiguration(const QString &fileName) { readConfiguration(fileName); }
+    // The Zelvane tab's settings as a project file stores them, and the
+    // inputs its calculation gathers from the form and the run.
+    ZelvaneSettings currentZelvaneSettings() const { return zelvaneSettings(); }
+    ZelvaneModel::Inputs zelvaneInputs() const { return ZV_Inputs(); }
+
     // The Zelvane fixture that the fixture selector lists under name (an
     // exact match), or null. Project files name the fixtures of run cells so.
     YmFixture *zelvaneFixtureNamed(const QString &name) const;

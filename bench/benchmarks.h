@@ -13,6 +13,7 @@ struct BenchSetup
     QString largeCatalogue; // 20,000 fixtures, 2,000 supplies
     QString shortRunCatalogue; // Maximize stops at 100 fixtures
     QString longRunCatalogue; // Maximize stops at 400 fixtures
+    QString zelvaneCatalogue; // max-runs: 2,000 Zelvane fixtures, 200 supplies
     // One repetition of everything and no warm-up: proves that the
     // benchmarks run, measures nothing.
     bool quick = false;
@@ -40,5 +41,6 @@ void registerStartupBenchmarks(const BenchSetup &setup);
 void registerDatabaseBenchmarks(const BenchSetup &setup);
 void registerMaximizeBenchmarks(const BenchSetup &setup);
 void registerSessionBenchmarks(const BenchSetup &setup);
+void registerMaxRunsBenchmarks(const BenchSetup &setup);
 // Releases the windows the session benchmarks keep between repetitions.
 void releaseSessionBenchmarks();

@@ -178,6 +178,21 @@ bool writeScaled(const QString &folder, int fixtures, int supplies)
         && writeFile(folder, FileNames[2], tessan);
 }
 
+bool writeZelvane(const QString &folder, int fixtures, int supplies)
+{
+    const Body zelvane = [&](QTextStream &out) {
+        out << "  <PowerSupplyList>\n";
+        for (int i = 0; i < supplies; ++i)
+            zelvaneSupply(out, i);
+        out << "  </PowerSupplyList>\n  <FixtureList>\n";
+        for (int i = 0; i < fixtures; ++i)
+            zelvaneFixture(out, i, supplies);
+        out << "  </FixtureList>\n";
+    };
+    return writeFile(folder, FileNames[0], zelvane) && writeFile(folder, FileNames[1], {})
+        && writeFile(folder, FileNames[2], {});
+}
+
 bool writeMaximizeRun(const QString &folder, int fixtureLimit)
 {
     const Body zelvane = [&](QTextStream &out) {

@@ -15,6 +15,11 @@ inline constexpr char Version[] = "bench-1";
 // so loading it reports nothing. False when a file cannot be written.
 bool writeScaled(const QString &folder, int fixtures, int supplies);
 
+// A catalogue of `fixtures` Zelvane fixtures and `supplies` Zelvane supplies,
+// each fixture as in writeScaled: four supplies, a standard leader and a
+// custom one with four wires, standard and custom jumpers.
+bool writeZelvane(const QString &folder, int fixtures, int supplies);
+
 // A catalogue of one Zelvane fixture that needs jumpers and one supply that
 // feeds at most `fixtureLimit` of them; nothing else limits the run, so
 // Maximize grows it to exactly that many fixtures.

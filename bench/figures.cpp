@@ -32,6 +32,8 @@ const std::vector<Figure> &figures()
             {"session/Wattlan 20000 lines", "session/Wattlan 20 lines",
                 "session/QTextEdit 20000 lines", "session/QTextEdit 20 lines"}},
         {QStringLiteral("memory"), 1.3, {"memory/Wattlan", "memory/bare form"}},
+        {QStringLiteral("max-runs table"), 2,
+            {"maxruns/table of 2000 Zelvane fixtures", "maxruns/loading them"}},
     };
     return all;
 }

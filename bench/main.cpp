@@ -114,14 +114,15 @@ bool generate(const BenchSetup &setup)
     QElapsedTimer timer;
     timer.start();
     for (const QString &folder : {setup.smallCatalogue, setup.largeCatalogue,
-             setup.shortRunCatalogue, setup.longRunCatalogue}) {
+             setup.shortRunCatalogue, setup.longRunCatalogue, setup.zelvaneCatalogue}) {
         if (!QDir().mkpath(folder))
             return false;
     }
     const bool written = Catalogue::writeScaled(setup.smallCatalogue, 2000, 200)
         && Catalogue::writeScaled(setup.largeCatalogue, 20000, 2000)
         && Catalogue::writeMaximizeRun(setup.shortRunCatalogue, 100)
-        && Catalogue::writeMaximizeRun(setup.longRunCatalogue, 400);
+        && Catalogue::writeMaximizeRun(setup.longRunCatalogue, 400)
+        && Catalogue::writeZelvane(setup.zelvaneCatalogue, 2000, 200);
     std::fprintf(stderr, "catalogues generated in %.1f s\n", timer.elapsed() / 1000.0);
     return written;
 }
@@ -166,6 +167,7 @@ int main(int argc, char *argv[])
     setup.largeCatalogue = folder.absoluteFilePath(QStringLiteral("catalogue-20000"));
     setup.shortRunCatalogue = folder.absoluteFilePath(QStringLiteral("run-100"));
     setup.longRunCatalogue = folder.absoluteFilePath(QStringLiteral("run-400"));
+    setup.zelvaneCatalogue = folder.absoluteFilePath(QStringLiteral("zelvane-2000"));
     if (!generate(setup)) {
         std::fprintf(stderr, "cannot write the generated catalogues\n");
         return 1;
@@ -175,6 +177,7 @@ int main(int argc, char *argv[])
     registerMaximizeBenchmarks(setup);
     registerDatabaseBenchmarks(setup);
     registerSessionBenchmarks(setup);
+    registerMaxRunsBenchmarks(setup);
 
     // Google Benchmark's arguments: the repetitions of the two sides of a
     // figure are shuffled together, so that both meet the same load; then

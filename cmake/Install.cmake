@@ -41,7 +41,7 @@ endforeach()
 # Files added to data/ later are noticed by the next build.
 set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/data)
 
-install(TARGETS wattlan RUNTIME DESTINATION ${WATTLAN_PRIVATE_DIR})
+install(TARGETS wattlan wattlan-cli RUNTIME DESTINATION ${WATTLAN_PRIVATE_DIR})
 install(FILES resources/Wattlan.ico DESTINATION ${WATTLAN_PRIVATE_DIR})
 if(WATTLAN_HAVE_CATALOGUE)
   list(TRANSFORM WATTLAN_CATALOGUE_FILES PREPEND data/ OUTPUT_VARIABLE _catalogue)
@@ -58,6 +58,10 @@ file(RELATIVE_PATH WATTLAN_BIN_TO_PRIVATE
      ${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR} ${CMAKE_INSTALL_PREFIX}/${WATTLAN_PRIVATE_DIR})
 configure_file(packaging/wattlan.sh.in ${PROJECT_BINARY_DIR}/packaging/wattlan @ONLY)
 install(PROGRAMS ${PROJECT_BINARY_DIR}/packaging/wattlan DESTINATION ${CMAKE_INSTALL_BINDIR})
+# The command-line companion stays in the caller's working directory, where
+# its file arguments are; it finds the catalogue beside itself.
+configure_file(packaging/wattlan-cli.sh.in ${PROJECT_BINARY_DIR}/packaging/wattlan-cli @ONLY)
+install(PROGRAMS ${PROJECT_BINARY_DIR}/packaging/wattlan-cli DESTINATION ${CMAKE_INSTALL_BINDIR})
 
 configure_file(packaging/${WATTLAN_APP_ID}.metainfo.xml.in
                ${PROJECT_BINARY_DIR}/packaging/${WATTLAN_APP_ID}.metainfo.xml @ONLY)

@@ -13,7 +13,8 @@ string(CONCAT CPACK_PACKAGE_DESCRIPTION
   "Wattlan lets lighting designers and installers lay out a run of LED fixtures fed from a "
   "power supply, and shows at once its power, current and voltage drop, whether it stays "
   "within every limit of the circuit, the supply and the fixtures, and the longest run that "
-  "is still valid.")
+  "is still valid. The command-line companion wattlan-cli checks a product catalogue, reports "
+  "saved runs and tabulates the largest run of every product, with no display.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 

@@ -110,6 +110,7 @@ bool Database::readFile(const QString &fileName)
     const QString directory
         = m_directory.isEmpty() ? QCoreApplication::applicationDirPath() : m_directory;
     m_currentFile = directory + QLatin1Char('/') + fileName;
+    const DatabaseWarning::At wholeFile(0, 0);
 
     QFile file(m_currentFile);
     if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
@@ -128,6 +129,7 @@ bool Database::readFile(const QString &fileName)
     // and of the walks below it; no database needs more than a few levels.
     const DepthFault fault = findExcessiveNesting(file, MaxElementDepth);
     if (fault.found) {
+        const DatabaseWarning::At at(int(fault.line), int(fault.column));
         report(parseError.arg(m_currentFile,
             tr("Elements are nested more than %1 deep").arg(MaxElementDepth),
             QString::number(fault.line), QString::number(fault.column)));
@@ -141,6 +143,7 @@ bool Database::readFile(const QString &fileName)
     const bool parsed = document.setContent(&file, false, &message, &line, &column);
     file.close();
     if (!parsed) {
+        const DatabaseWarning::At at(line, column);
         report(
             parseError.arg(m_currentFile, message, QString::number(line), QString::number(column)));
         return false;
@@ -156,6 +159,8 @@ bool Database::readFile(const QString &fileName)
 void Database::readVersion(const QDomElement &root)
 {
     const QString version = YmItem::childText(root, QStringLiteral("DBVersion"));
+    const DatabaseWarning::At at(root);
+    const DatabaseWarning::At atVersion(root.namedItem(QStringLiteral("DBVersion")));
     if (version.isEmpty()) {
         report(
             tr("Error in database file %1:\nDBVersion %2 not found.").arg(m_currentFile, version));
@@ -184,6 +189,7 @@ void Database::readPowerSupplies(const QDomElement &root)
 {
     forEachListItem(root, QStringLiteral("PowerSupplyList"), QStringLiteral("PowerSupply"),
         [this](const QDomElement &element) {
+            const DatabaseWarning::At at(element);
             const QString name = readName(element);
             if (name.isEmpty()) {
                 report(tr("Error in database file %1:\nPowerSupply element with no Name")
@@ -241,6 +247,7 @@ void Database::readFixtures(const QDomElement &root)
     };
     forEachListItem(root, QStringLiteral("FixtureList"), QStringLiteral("Fixture"),
         [&](const QDomElement &element) {
+            const DatabaseWarning::At at(element);
             const QString name = readName(element);
             if (name.isEmpty()) {
                 report(tr("Error in database file %1:\nFixture element with no Name")

@@ -4,12 +4,19 @@
 
 #include <QApplication>
 #include <QCoreApplication>
+#include <QDomNode>
 
 namespace {
 DatabaseReporter &reporterInForce()
 {
     static DatabaseReporter reporter;
     return reporter;
+}
+
+DatabaseLocation &locationInForce()
+{
+    static DatabaseLocation location;
+    return location;
 }
 } // namespace
 
@@ -37,4 +44,25 @@ DatabaseWarning::Scope::Scope(DatabaseReporter reporter) : m_previous(reporterIn
 DatabaseWarning::Scope::~Scope()
 {
     reporterInForce() = std::move(m_previous);
+}
+
+DatabaseLocation DatabaseWarning::location()
+{
+    return locationInForce();
+}
+
+DatabaseWarning::At::At(const QDomNode &node) : m_previous(locationInForce())
+{
+    if (!node.isNull() && node.lineNumber() > 0)
+        locationInForce() = {node.lineNumber(), 0};
+}
+
+DatabaseWarning::At::At(int line, int column) : m_previous(locationInForce())
+{
+    locationInForce() = {line, column};
+}
+
+DatabaseWarning::At::~At()
+{
+    locationInForce() = m_previous;
 }

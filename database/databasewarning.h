@@ -4,6 +4,16 @@
 
 #include <functional>
 
+class QDomNode;
+
+// Where in the file being read a problem lies: the line (and, for a parse
+// error, the column) of the element concerned; 0 when not known.
+struct DatabaseLocation
+{
+    int line = 0;
+    int column = 0;
+};
+
 // Receives each problem found in the product database, one text at a time.
 using DatabaseReporter = std::function<void(const QString &text)>;
 
@@ -15,6 +25,8 @@ class DatabaseWarning
 public:
     static void report(const QString &text);
     static void showWarningBox(const QString &text);
+    // Where the problem being reported lies; a reporter may ask it.
+    static DatabaseLocation location();
 
     // Puts a reporter in force for its own lifetime; an empty reporter
     // keeps the default one.
@@ -28,5 +40,20 @@ public:
 
     private:
         DatabaseReporter m_previous;
+    };
+
+    // Puts the location of a node (or a line and column) in force for its
+    // own lifetime; a null node or a node without a line keeps the one in force.
+    class At
+    {
+    public:
+        explicit At(const QDomNode &node);
+        At(int line, int column);
+        ~At();
+        At(const At &) = delete;
+        At &operator=(const At &) = delete;
+
+    private:
+        DatabaseLocation m_previous;
     };
 };

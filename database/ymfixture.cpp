@@ -31,6 +31,7 @@ void YmFixture::resolveValidSupplies(
 {
     forEachListItem(element, QStringLiteral("ValidSupplyList"), QStringLiteral("Supply"),
         [&](const QDomElement &supply) {
+            const DatabaseWarning::At at(supply);
             const QString name = supply.text().toUpper();
             if (YmItem *found = suppliesByUpperName.value(name)) {
                 ValidSupplyList.append(found);

@@ -20,10 +20,13 @@ QString YmItem::childText(const QDomNode &node, const QString &name)
     return node.namedItem(name).toElement().text();
 }
 
-bool YmItem::readFailed(const QString &field, bool report) const
+bool YmItem::readFailed(const QDomElement &element, const QString &field, bool report) const
 {
-    if (report)
+    if (report) {
+        // The field's own element where there is one, else the record's.
+        const DatabaseWarning::At at(element.namedItem(field));
         DatabaseWarning::report(tr("Error parsing \"%1\" field for %2").arg(field, Name));
+    }
     return false;
 }
 
@@ -34,7 +37,7 @@ bool YmItem::readDouble(
     const double value = childText(element, field).toDouble(&ok);
     // "nan" and "inf" convert, but no figure of a product may be either.
     if (!ok || !std::isfinite(value))
-        return readFailed(field, report);
+        return readFailed(element, field, report);
     target = value;
     return true;
 }
@@ -44,7 +47,7 @@ bool YmItem::readInt(const QDomElement &element, const QString &field, int &targ
     bool ok = false;
     const int value = childText(element, field).toInt(&ok, 10);
     if (!ok)
-        return readFailed(field, report);
+        return readFailed(element, field, report);
     target = value;
     return true;
 }
@@ -60,6 +63,7 @@ bool YmItem::readBool(const QDomElement &element, const QString &field, bool &ta
 
 YmWire *YmItem::readCustomWire(const QDomElement &element)
 {
+    const DatabaseWarning::At at(element);
     const QString name = childText(element, QStringLiteral("Name"));
     if (name.isEmpty()) {
         DatabaseWarning::report(tr("Error in database file:\nCustomWire element with no Name"));
@@ -75,6 +79,7 @@ YmWire *YmItem::readCustomWire(const QDomElement &element)
 
 YmJumper *YmItem::readJumper(const QDomElement &element)
 {
+    const DatabaseWarning::At at(element);
     const QString name = childText(element, QStringLiteral("Name"));
     if (name.isEmpty()) {
         DatabaseWarning::report(tr("Error in database file:\nJumper/Leader element with no Name"));

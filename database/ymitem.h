@@ -54,5 +54,5 @@ protected:
     bool readBool(const QDomElement &element, const QString &field, bool &target, bool report);
 
 private:
-    bool readFailed(const QString &field, bool report) const;
+    bool readFailed(const QDomElement &element, const QString &field, bool report) const;
 };

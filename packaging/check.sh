@@ -44,7 +44,24 @@ check_tree() {
     fail "the files under $prefix differ from installed-files.txt (- expected, + found)"
   [ -x "$prefix/bin/wattlan" ] || fail "bin/wattlan is not executable"
   [ -x "$prefix/lib/wattlan/wattlan" ] || fail "lib/wattlan/wattlan is not executable"
+  [ -x "$prefix/bin/wattlan-cli" ] || fail "bin/wattlan-cli is not executable"
+  [ -x "$prefix/lib/wattlan/wattlan-cli" ] || fail "lib/wattlan/wattlan-cli is not executable"
   echo "files under $prefix: as expected"
+}
+
+# The command-line companion runs with no display, from any working directory,
+# and by default checks the catalogue installed beside the program: clean.
+check_cli() {
+  local prefix=$1 output
+  output=$(cd / && env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$prefix/bin/wattlan-cli" --version) ||
+    fail "wattlan-cli --version"
+  echo "$output"
+  if have_catalogue; then
+    output=$(cd / && env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$prefix/bin/wattlan-cli" check) ||
+      { echo "$output" >&2; fail "wattlan-cli check on the installed catalogue"; }
+    [ "$output" = "0 errors, 0 warnings" ] || fail "wattlan-cli check: $output"
+    echo "wattlan-cli check on the installed catalogue, with no display: $output"
+  fi
 }
 
 check_metadata() {
@@ -160,6 +177,7 @@ check_install() {
   cmake --install "$build" --prefix "$prefix" >/dev/null || fail "cmake --install"
   check_tree "$prefix"
   check_metadata "$prefix"
+  check_cli "$prefix"
   have_catalogue || echo "NOTE: the product catalogue is not in data/ yet and was not installed"
 }
 
@@ -195,7 +213,8 @@ check_package() {
   depends=$(field Depends "$deb" | tr ',' '\n' | sed 's/^ *//; s/ .*//; s/|.*//')
   dpkg-deb -x "$deb" "$out/root"
   for lib in libc6 libstdc++6 libqt6gui6 libqt6widgets6 libqt6svg6 \
-    $(linked_qt_packages "$out/root/usr/lib/wattlan/wattlan"); do
+    $(linked_qt_packages "$out/root/usr/lib/wattlan/wattlan") \
+    $(linked_qt_packages "$out/root/usr/lib/wattlan/wattlan-cli"); do
     grep -qx "$lib" <<<"$depends" || fail "Depends lacks $lib"
   done
   echo "Depends: every Qt library the program links, and the SVG plugins"
@@ -208,6 +227,7 @@ check_package() {
 
   check_tree "$out/root/usr"
   check_metadata "$out/root/usr"
+  check_cli "$out/root/usr"
   if have_catalogue; then
     check_start "$out/root/usr"
   else

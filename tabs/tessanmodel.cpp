@@ -277,4 +277,18 @@ QString headroomLine(const Headroom &headroom)
     return RunProfile::nextFixtureLine(headroom.fixtureNumber, broken);
 }
 
+// The same steps as calculate() takes once its walk has summed the run.
+Result judge(const Inputs &inputs, const Totals &totals, int fixtureCount)
+{
+    Result result;
+    result.fixtureCount = fixtureCount;
+    result.totals = totals;
+    if (inputs.fixture)
+        result.power = result.totals.current * inputs.fixture->voltage;
+    result.checks = limitChecks(inputs, result);
+    result.valid = std::all_of(result.checks.cbegin(), result.checks.cend(),
+        [](const LimitCheck &check) { return check.holds; });
+    return result;
+}
+
 } // namespace TessanModel

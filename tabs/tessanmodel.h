@@ -110,6 +110,11 @@ double TS_SumLeader(const Leader &leader, Totals &totals);
 
 // The totals, the power and the verdict on both limits (equality admitted).
 Result calculate(const Inputs &inputs);
+// What calculate() makes of a run whose totals (leader included) are known,
+// for a search that keeps them itself: the power and every limit judged as
+// calculate() judges them. inputs.cells is only looked at for jumpers
+// without figures.
+Result judge(const Inputs &inputs, const Totals &totals, int fixtureCount);
 
 // The message log's line for a calculation (a fixed, untranslated text).
 QString logLine(const Result &result);

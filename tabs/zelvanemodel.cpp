@@ -84,36 +84,44 @@ LimitCheck missing(Check check)
     return {check, 0, 0, false};
 }
 
-QList<LimitCheck> limitChecks(const Inputs &inputs, const Result &result)
+// Passes each limit that applies to the run to `visit`, in the order they are
+// evaluated: the one definition of the limits, for the listed checks and for
+// the search's verdict alike.
+template<typename Visit> void visitLimits(const Inputs &inputs, const Result &result, Visit visit)
 {
     const SelectedFixture &f = *inputs.fixture;
     const Totals &t = result.totals;
     const double v = result.voltage;
-    QList<LimitCheck> checks;
-    checks << atMost(Check::DeratedLoad, result.current, result.deratedLoad);
+    visit(atMost(Check::DeratedLoad, result.current, result.deratedLoad));
     if (inputs.supply) {
         const SupplyLimits &s = *inputs.supply;
         if (f.family == 1 && s.maxNumFixtures != 0)
-            checks << atMost(Check::SupplyFixtureCount, result.fixtureCount, s.maxNumFixtures);
+            visit(atMost(Check::SupplyFixtureCount, result.fixtureCount, s.maxNumFixtures));
         else if (f.family != 1 && s.maxElectricalLength != 0)
-            checks << atMost(Check::SupplyLength, t.length, s.maxElectricalLength);
+            visit(atMost(Check::SupplyLength, t.length, s.maxElectricalLength));
     }
     if (f.maxVoltageDrop != 0)
-        checks << atMost(Check::VoltageDrop, t.voltageDrop, f.maxVoltageDrop);
+        visit(atMost(Check::VoltageDrop, t.voltageDrop, f.maxVoltageDrop));
     if (f.minVoltage != 0)
-        checks << atLeast(Check::EndVoltage, v - t.voltageDrop, f.minVoltage);
+        visit(atLeast(Check::EndVoltage, v - t.voltageDrop, f.minVoltage));
     if (f.voltageDropPercent != 0) {
         // Decided in volts; shown as shares of the effective voltage.
-        checks << LimitCheck {Check::VoltageDropShare, f.voltageDropPercent, t.voltageDrop / v,
-            t.voltageDrop <= f.voltageDropPercent * v};
+        visit(LimitCheck {Check::VoltageDropShare, f.voltageDropPercent, t.voltageDrop / v,
+            t.voltageDrop <= f.voltageDropPercent * v});
     }
     if (f.maxPower != 0)
-        checks << atMost(Check::Power, t.power, f.maxPower);
+        visit(atMost(Check::Power, t.power, f.maxPower));
     if (f.maxFixtureCurrent != 0)
-        checks << atMost(Check::FixtureCurrent, result.current, f.maxFixtureCurrent);
+        visit(atMost(Check::FixtureCurrent, result.current, f.maxFixtureCurrent));
     if (f.maxFixtureLength != 0)
-        checks << atMost(Check::FixtureLength, t.fixtureLength, f.maxFixtureLength);
+        visit(atMost(Check::FixtureLength, t.fixtureLength, f.maxFixtureLength));
+}
 
+QList<LimitCheck> limitChecks(const Inputs &inputs, const Result &result)
+{
+    QList<LimitCheck> checks;
+    checks.reserve(int(Check::FiniteFigures) + 1);
+    visitLimits(inputs, result, [&checks](const LimitCheck &check) { checks << check; });
     if (!inputs.supply)
         checks << missing(Check::Supply);
     if (!inputs.leader)
@@ -382,6 +390,62 @@ QString headroomLine(const Headroom &headroom)
     for (const LimitCheck &check : headroom.broken)
         broken << describe(check, headroom.result);
     return RunProfile::nextFixtureLine(headroom.fixtureNumber, broken);
+}
+
+double effectiveVoltage(const Inputs &inputs)
+{
+    if (inputs.fixture && inputs.fixture->figures.safetyRequired)
+        return inputs.lineVoltage - SafetyVoltageMargin;
+    return inputs.lineVoltage;
+}
+
+namespace {
+
+// The figures judge() reaches, without the checks: the leader added, the current.
+Result judgedFigures(const Inputs &inputs, const Totals &cellTotals, int fixtureCount)
+{
+    Result result;
+    result.deratedLoad = inputs.maxLoad * DeratingFactor;
+    result.fixtureCount = fixtureCount;
+    result.voltage = effectiveVoltage(inputs);
+    if (!inputs.fixture)
+        return result;
+    result.totals = cellTotals;
+    if (inputs.leader)
+        addLeader(*inputs.leader, inputs.fixture->figures, result.voltage, result.totals);
+    result.current = result.totals.power / result.voltage / inputs.fixture->figures.powerFactor;
+    return result;
+}
+
+} // namespace
+
+// The same steps as calculate() takes once its walk has summed the cells.
+Result judge(const Inputs &inputs, const Totals &cellTotals, int fixtureCount)
+{
+    Result result = judgedFigures(inputs, cellTotals, fixtureCount);
+    if (!inputs.fixture) {
+        result.checks << missing(Check::Fixture);
+        return result;
+    }
+    result.checks = limitChecks(inputs, result);
+    result.valid = std::all_of(result.checks.cbegin(), result.checks.cend(),
+        [](const LimitCheck &check) { return check.holds; });
+    return result;
+}
+
+Verdict verdict(const Inputs &inputs, const Totals &cellTotals, int fixtureCount, double closeness)
+{
+    Verdict verdict;
+    if (!inputs.fixture)
+        return verdict;
+    const Result result = judgedFigures(inputs, cellTotals, fixtureCount);
+    verdict.valid = inputs.supply && inputs.leader && allFinite(result);
+    visitLimits(inputs, result, [&verdict, closeness](const LimitCheck &check) {
+        verdict.valid = verdict.valid && check.holds;
+        verdict.nearLimit
+            = verdict.nearLimit || RunWalk::nearLimit(check.figure, check.limit, closeness);
+    });
+    return verdict;
 }
 
 } // namespace ZelvaneModel

@@ -138,6 +138,26 @@ double addLeader(
 Totals sumCells(const QList<Cell> &cells, int fixtureCount, double voltage);
 
 Result calculate(const Inputs &inputs);
+// The line voltage, less the safety margin when the chosen fixture needs it.
+double effectiveVoltage(const Inputs &inputs);
+// What calculate() makes of a run whose counted cells add up to cellTotals
+// (leader not included), for a search that keeps those totals itself: the
+// leader is added and every limit judged as calculate() judges it. The cells
+// are those of inputs.cells only for the jumpers without figures: leave it
+// empty for a run whose jumpers all have theirs.
+Result judge(const Inputs &inputs, const Totals &cellTotals, int fixtureCount);
+// judge()'s verdict on the same totals without listing the checks (the
+// jumpers without figures aside), for a search that asks at every step: it
+// allocates nothing. nearLimit: a figure
+// lies within `closeness` (relative) of its limit, or is not finite, so that
+// the order of the additions could decide; the walk's verdict is then the one
+// that counts.
+struct Verdict
+{
+    bool valid = false;
+    bool nearLimit = false;
+};
+Verdict verdict(const Inputs &inputs, const Totals &cellTotals, int fixtureCount, double closeness);
 
 // The run along its length (loads in watts), from the same walk as
 // calculate(): the supply voltage is the effective voltage. Empty of cells

@@ -1,0 +1,319 @@
+#include "commands.h"
+
+#include "check.h"
+#include "database.h"
+#include "plot.h"
+#include "runreport.h"
+#include "table.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+namespace Cli {
+
+namespace {
+
+const char *const DatabaseFiles[] = {"ym_config_zv.xml", "ym_config_ob.xml", "ym_config_ts.xml"};
+
+void printJson(const QJsonObject &object, QTextStream &out)
+{
+    out << QJsonDocument(object).toJson(QJsonDocument::Indented);
+}
+
+void printTable(const TextTable &table, Format format, QTextStream &out)
+{
+    switch (format) {
+    case Format::Csv:
+        out << table.csv();
+        break;
+    case Format::Markdown:
+        out << table.markdown();
+        break;
+    default:
+        out << table.text();
+    }
+}
+
+QString yesNo(bool value)
+{
+    return value ? QStringLiteral("yes") : QStringLiteral("no");
+}
+
+} // namespace
+
+bool hasCatalogue(const QDir &catalogue)
+{
+    for (const char *name : DatabaseFiles)
+        if (!catalogue.exists(QLatin1String(name)))
+            return false;
+    return true;
+}
+
+// check ----------------------------------------------------------------------
+
+int check(const QDir &catalogue, Format format, QTextStream &out)
+{
+    const CatalogueCheck::Report report = CatalogueCheck::check(catalogue);
+    const int errors = report.count(CatalogueCheck::Finding::Error);
+    const int warnings = report.count(CatalogueCheck::Finding::Warning);
+    if (format == Format::Json) {
+        QJsonArray findings;
+        for (const CatalogueCheck::Finding &f : report.findings)
+            findings << QJsonObject {{QStringLiteral("file"), f.file},
+                {QStringLiteral("line"), f.line}, {QStringLiteral("column"), f.column},
+                {QStringLiteral("severity"),
+                    f.severity == CatalogueCheck::Finding::Error ? QStringLiteral("error")
+                                                                 : QStringLiteral("warning")},
+                {QStringLiteral("message"), f.text}};
+        printJson(
+            QJsonObject {{QStringLiteral("catalogue"), catalogue.absolutePath()},
+                {QStringLiteral("loaded"), report.loaded}, {QStringLiteral("findings"), findings},
+                {QStringLiteral("errors"), errors}, {QStringLiteral("warnings"), warnings}},
+            out);
+    } else {
+        for (const CatalogueCheck::Finding &f : report.findings)
+            out << CatalogueCheck::formatted(f) << '\n';
+        out << QStringLiteral("%1 error%2, %3 warning%4")
+                   .arg(errors)
+                   .arg(errors == 1 ? "" : "s")
+                   .arg(warnings)
+                   .arg(warnings == 1 ? "" : "s");
+        if (!report.loaded)
+            out << QStringLiteral("; the catalogue cannot be loaded");
+        out << '\n';
+    }
+    if (!report.loaded)
+        return Failed;
+    return report.findings.isEmpty() ? AllGood : Findings;
+}
+
+// max-runs ---------------------------------------------------------------------
+
+int maxRuns(const QDir &catalogue, const MaxRuns::Options &options, Format format, QTextStream &out,
+    QTextStream &err)
+{
+    Database database;
+    int problems = 0;
+    database.setReporter([&problems](const QString &) { ++problems; });
+    if (!database.load(catalogue)) {
+        err << "wattlan-cli: the catalogue in " << catalogue.absolutePath()
+            << " cannot be loaded (wattlan-cli check says why)\n";
+        return Failed;
+    }
+    if (problems > 0)
+        err << "wattlan-cli: warning: the catalogue has " << problems
+            << " problem(s) the window would report (see wattlan-cli check)\n";
+    const QList<MaxRuns::Row> rows = MaxRuns::table(database, options);
+
+    if (format == Format::Json) {
+        QJsonArray array;
+        for (const MaxRuns::Row &r : rows)
+            array << QJsonObject {{QStringLiteral("kind"), MaxRuns::kindName(r.kind)},
+                {QStringLiteral("fixture"), r.fixture}, {QStringLiteral("supply"), r.supply},
+                {QStringLiteral("leader"), r.leader}, {QStringLiteral("wire"), r.wire},
+                {QStringLiteral("leaderLength"), r.leaderLength},
+                {QStringLiteral("voltage"), r.voltage}, {QStringLiteral("load"), r.load},
+                {QStringLiteral("fixtures"), r.fixtures}, {QStringLiteral("length"), r.length},
+                {QStringLiteral("power"), r.power}, {QStringLiteral("current"), r.current},
+                {QStringLiteral("voltageDrop"), r.drop}, {QStringLiteral("valid"), r.valid},
+                {QStringLiteral("stop"), MaxRuns::stopText(r)}};
+        printJson(QJsonObject {{QStringLiteral("rows"), array}}, out);
+        return AllGood;
+    }
+    TextTable table;
+    table.headers = QStringList {QStringLiteral("kind"), QStringLiteral("fixture"),
+        QStringLiteral("supply"), QStringLiteral("leader"), QStringLiteral("leader_ft"),
+        QStringLiteral("volts"), QStringLiteral("load_a"), QStringLiteral("fixtures"),
+        QStringLiteral("length_ft"), QStringLiteral("power_w"), QStringLiteral("current_a"),
+        QStringLiteral("drop_v"), QStringLiteral("valid"), QStringLiteral("next_fixture_breaks")};
+    for (const MaxRuns::Row &r : rows)
+        table.rows << QStringList {MaxRuns::kindName(r.kind), r.fixture, r.supply,
+            MaxRuns::leaderName(r), figure(r.leaderLength), figure(r.voltage),
+            r.kind == MaxRuns::Row::Zelvane ? figure(r.load) : QString(),
+            QString::number(r.fixtures), figure(r.length), figure(r.power), figure(r.current),
+            figure(r.drop), yesNo(r.valid), MaxRuns::stopText(r)};
+    printTable(table, format, out);
+    return AllGood;
+}
+
+// run --------------------------------------------------------------------------
+
+namespace {
+
+QString checkName(ZelvaneModel::Check check)
+{
+    static const char *const names[] = {"deratedLoad", "supplyFixtureCount", "supplyLength",
+        "voltageDrop", "endVoltage", "voltageDropShare", "power", "fixtureCurrent", "fixtureLength",
+        "fixture", "supply", "leader", "jumpers", "finiteFigures"};
+    return QLatin1String(names[int(check)]);
+}
+
+QString leaderText(const RunReport::Report &r)
+{
+    QString text = r.settings.leaderType;
+    if (r.settings.leaderType == ProjectFormat::customLeaderText())
+        text += QStringLiteral(" (%1)").arg(r.settings.customLeaderGauge);
+    return text;
+}
+
+QJsonObject runJson(const RunReport::Report &r)
+{
+    QJsonObject object {{QStringLiteral("file"), r.file}, {QStringLiteral("opened"), r.opened()}};
+    if (!r.opened()) {
+        object.insert(QStringLiteral("refusal"), r.refusal);
+        return object;
+    }
+    QJsonArray limits;
+    for (const ZelvaneModel::LimitCheck &c : r.result.checks)
+        limits << QJsonObject {{QStringLiteral("check"), checkName(c.check)},
+            {QStringLiteral("figure"), c.figure}, {QStringLiteral("limit"), c.limit},
+            {QStringLiteral("holds"), c.holds},
+            {QStringLiteral("text"), ZelvaneModel::describe(c, r.result)}};
+    const ZelvaneModel::Totals &t = r.result.totals;
+    object.insert(QStringLiteral("fixture"), r.settings.fixtureName);
+    object.insert(QStringLiteral("supply"), r.settings.supplyName);
+    object.insert(QStringLiteral("lineVoltage"), r.inputs.lineVoltage);
+    object.insert(QStringLiteral("effectiveVoltage"), r.result.voltage);
+    object.insert(QStringLiteral("circuit"), r.inputs.maxLoad);
+    object.insert(QStringLiteral("deratedLoad"), r.result.deratedLoad);
+    object.insert(QStringLiteral("leader"), leaderText(r));
+    object.insert(QStringLiteral("leaderLength"), r.inputs.leader ? r.inputs.leader->length : 0);
+    object.insert(QStringLiteral("fixtures"), r.result.fixtureCount);
+    object.insert(QStringLiteral("length"), t.length);
+    object.insert(QStringLiteral("power"), t.power);
+    object.insert(QStringLiteral("current"), r.result.current);
+    object.insert(QStringLiteral("voltageDrop"), t.voltageDrop);
+    object.insert(QStringLiteral("endVoltage"), r.endVoltage());
+    object.insert(QStringLiteral("valid"), r.result.valid);
+    object.insert(QStringLiteral("limits"), limits);
+    QJsonArray cells;
+    for (const ZelvaneModel::CellProfile &c : r.profile.cells)
+        cells << QJsonObject {{QStringLiteral("cell"), c.index + 1},
+            {QStringLiteral("kind"),
+                c.kind == ZelvaneModel::CellProfile::Fixture ? QStringLiteral("fixture")
+                                                             : QStringLiteral("jumper")},
+            {QStringLiteral("fixture"), c.fixtureNumber},
+            {QStringLiteral("inputVoltage"), c.inputVoltage}, {QStringLiteral("drop"), c.drop},
+            {QStringLiteral("power"), c.load}};
+    object.insert(QStringLiteral("profile"),
+        QJsonObject {{QStringLiteral("supplyVoltage"), r.profile.supplyVoltage},
+            {QStringLiteral("leaderDrop"), r.profile.leaderDrop},
+            {QStringLiteral("farEndVoltage"), r.profile.farEndVoltage},
+            {QStringLiteral("cells"), cells}});
+    object.insert(QStringLiteral("headroom"), r.headroom);
+    return object;
+}
+
+void printOne(const RunReport::Report &r, QTextStream &out)
+{
+    const ZelvaneModel::Totals &t = r.result.totals;
+    const auto field = [&out](const char *name, const QString &value) {
+        out << "  " << QString::fromLatin1(name).leftJustified(14) << value << '\n';
+    };
+    out << r.file << '\n';
+    field("Fixture", r.settings.fixtureName);
+    field("Supply", r.settings.supplyName);
+    field("Line voltage",
+        QStringLiteral("%1 V (effective %2 V)")
+            .arg(figure(r.inputs.lineVoltage), figure(r.result.voltage)));
+    field("Circuit",
+        QStringLiteral("%1 A (derated to %2 A)")
+            .arg(figure(r.inputs.maxLoad), figure(r.result.deratedLoad)));
+    field("Leader",
+        QStringLiteral("%1, %2 ft")
+            .arg(leaderText(r), figure(r.inputs.leader ? r.inputs.leader->length : 0)));
+    field("Fixtures", QString::number(r.result.fixtureCount));
+    field("Length", figure(t.length) + QStringLiteral(" ft"));
+    field("Power", figure(t.power) + QStringLiteral(" W"));
+    field("Current", figure(r.result.current) + QStringLiteral(" A"));
+    field("Voltage drop", figure(t.voltageDrop) + QStringLiteral(" V"));
+    field("End voltage", figure(r.endVoltage()) + QStringLiteral(" V"));
+    field("Valid", yesNo(r.result.valid));
+    out << "  Limits:\n";
+    for (const QString &line : ZelvaneModel::limitReport(r.result).split(QLatin1Char('\n')))
+        out << "    " << line << '\n';
+    if (!r.headroom.isEmpty())
+        out << "    " << r.headroom << '\n';
+    out << "  Profile (volts at each fixture's input):\n";
+    for (const ZelvaneModel::CellProfile &c : r.profile.cells)
+        if (c.kind == ZelvaneModel::CellProfile::Fixture)
+            out << "    " << QString::number(c.fixtureNumber).rightJustified(4) << "  "
+                << figure(c.inputVoltage) << " V\n";
+    out << "    " << QStringLiteral("end").rightJustified(4) << "  "
+        << figure(r.profile.farEndVoltage) << " V\n";
+}
+
+} // namespace
+
+int run(const QDir &catalogue, const QStringList &files, const QString &plot, Format format,
+    QTextStream &out, QTextStream &err)
+{
+    QList<RunReport::Report> reports;
+    int problems = 0;
+    if (!RunReport::openAll(catalogue, files, reports, problems)) {
+        err << "wattlan-cli: the catalogue in " << catalogue.absolutePath()
+            << " cannot be loaded (wattlan-cli check says why)\n";
+        return Failed;
+    }
+    if (problems > 0)
+        err << "wattlan-cli: warning: the catalogue has " << problems
+            << " problem(s) the window would report (see wattlan-cli check)\n";
+    if (!plot.isEmpty() && reports.size() == 1 && reports.first().opened()) {
+        QString error;
+        if (!plotProfile(reports.first(), plot, &error)) {
+            err << "wattlan-cli: " << error << '\n';
+            return Failed;
+        }
+    }
+
+    bool refused = false;
+    bool invalid = false;
+    for (const RunReport::Report &r : reports) {
+        refused = refused || !r.opened();
+        invalid = invalid || (r.opened() && !r.result.valid);
+        if (!r.opened())
+            err << "wattlan-cli: " << r.file
+                << ": refused: " << QString(r.refusal).replace(QLatin1Char('\n'), QLatin1Char(' '))
+                << '\n';
+    }
+
+    if (format == Format::Json) {
+        QJsonArray runs;
+        for (const RunReport::Report &r : reports)
+            runs << runJson(r);
+        printJson(QJsonObject {{QStringLiteral("runs"), runs}}, out);
+    } else if (reports.size() == 1 && format == Format::Text) {
+        if (reports.first().opened())
+            printOne(reports.first(), out);
+    } else {
+        TextTable table;
+        table.headers = QStringList {QStringLiteral("file"), QStringLiteral("fixture"),
+            QStringLiteral("supply"), QStringLiteral("volts"), QStringLiteral("load_a"),
+            QStringLiteral("leader"), QStringLiteral("leader_ft"), QStringLiteral("fixtures"),
+            QStringLiteral("length_ft"), QStringLiteral("power_w"), QStringLiteral("current_a"),
+            QStringLiteral("drop_v"), QStringLiteral("end_v"), QStringLiteral("valid"),
+            QStringLiteral("next_fixture")};
+        for (const RunReport::Report &r : reports) {
+            if (!r.opened()) {
+                table.rows << QStringList {r.file, QString(), QString(), QString(), QString(),
+                    QString(), QString(), QString(), QString(), QString(), QString(), QString(),
+                    QString(), QStringLiteral("refused"), QString()};
+                continue;
+            }
+            const ZelvaneModel::Totals &t = r.result.totals;
+            table.rows << QStringList {r.file, r.settings.fixtureName, r.settings.supplyName,
+                figure(r.inputs.lineVoltage), figure(r.inputs.maxLoad), leaderText(r),
+                figure(r.inputs.leader ? r.inputs.leader->length : 0),
+                QString::number(r.result.fixtureCount), figure(t.length), figure(t.power),
+                figure(r.result.current), figure(t.voltageDrop), figure(r.endVoltage()),
+                yesNo(r.result.valid), r.headroom};
+        }
+        printTable(table, format, out);
+    }
+    if (refused)
+        return Failed;
+    return invalid ? Findings : AllGood;
+}
+
+} // namespace Cli

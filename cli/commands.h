@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QDir>
+#include <QString>
+#include <QStringList>
+#include <QTextStream>
+
+#include "maxruns.h"
+
+// The three commands of wattlan-cli. Each writes its result to out, its
+// complaints to err, and returns the exit status: 0 all good, 1 findings
+// (a problem in the catalogue, an invalid run), 2 the job could not be done.
+namespace Cli {
+
+enum class Format { Text, Json, Csv, Markdown };
+
+constexpr int AllGood = 0;
+constexpr int Findings = 1;
+constexpr int Failed = 2;
+
+int check(const QDir &catalogue, Format format, QTextStream &out);
+int run(const QDir &catalogue, const QStringList &files, const QString &plot, Format format,
+    QTextStream &out, QTextStream &err);
+int maxRuns(const QDir &catalogue, const MaxRuns::Options &options, Format format, QTextStream &out,
+    QTextStream &err);
+
+// Whether the folder holds the three database files.
+bool hasCatalogue(const QDir &catalogue);
+
+} // namespace Cli
