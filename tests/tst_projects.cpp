@@ -356,7 +356,7 @@ private slots:
                     + QDir(m_dir.path()).dirName()
                     + ". Replacing it will overwrite its current contents.");
         }
-        for (const QString &name : {"plan.xml", "other.xml", "fresh.xml"})
+        for (const char *name : {"plan.xml", "other.xml", "fresh.xml"})
             QCOMPARE(
                 QFileInfo::exists(path(name)) && fileBytes(path(name)) != "old\n", name == written);
     }
