@@ -42,4 +42,29 @@ inline bool nearLimit(double figure, double limit, double closeness)
     return !(std::abs(figure - limit) > closeness * std::max(std::abs(figure), std::abs(limit)));
 }
 
+// The counted jumpers that have no cable type or gauge: how many, and the
+// number of the fixture after the first of them (0 when there is none).
+// Jumpers past the last fixture feed nothing and decide nothing.
+struct UnresolvedJumpers
+{
+    int count = 0;
+    int firstBeforeFixture = 0;
+};
+
+template<typename Cells, typename IsFixture>
+UnresolvedJumpers unresolvedJumpers(const Cells &cells, int fixtureCount, IsFixture isFixture)
+{
+    UnresolvedJumpers found;
+    const int counted = countedCellCount(cells, fixtureCount, isFixture);
+    int fixturesBefore = 0;
+    for (int i = 0; i < counted; ++i) {
+        if (isFixture(cells[i])) {
+            ++fixturesBefore;
+        } else if (!cells[i].jumperResolved && found.count++ == 0) {
+            found.firstBeforeFixture = fixturesBefore + 1;
+        }
+    }
+    return found;
+}
+
 } // namespace RunWalk

@@ -23,26 +23,14 @@ int fixtureCountOf(const QList<Cell> &cells)
     return int(std::count_if(cells.cbegin(), cells.cend(), isFixture));
 }
 
-// The counted jumpers without a cable type or gauge: how many, and the number
-// of the fixture after the first of them. Jumpers past the last fixture feed
-// nothing and decide nothing.
+// The counted jumpers without a cable type or gauge: how many (the check's
+// limit) and the number of the fixture after the first of them (its figure).
 LimitCheck unresolvedJumpers(const QList<Cell> &cells, int fixtureCount)
 {
-    LimitCheck check {Check::Jumpers, 0, 0, true};
-    const int counted = RunWalk::countedCellCount(cells, fixtureCount, isFixture);
-    int fixturesBefore = 0;
-    for (int i = 0; i < counted; ++i) {
-        const Cell &cell = cells.at(i);
-        if (isFixture(cell)) {
-            ++fixturesBefore;
-        } else if (!cell.jumperResolved) {
-            if (check.holds)
-                check.figure = fixturesBefore + 1;
-            check.holds = false;
-            ++check.limit;
-        }
-    }
-    return check;
+    const RunWalk::UnresolvedJumpers found
+        = RunWalk::unresolvedJumpers(cells, fixtureCount, isFixture);
+    return {
+        Check::Jumpers, double(found.count), double(found.firstBeforeFixture), found.count == 0};
 }
 
 bool allFinite(const Result &result)
