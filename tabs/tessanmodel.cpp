@@ -78,15 +78,10 @@ QList<LimitCheck> limitChecks(const Inputs &inputs, const Result &result)
 // `profile` is given.
 Result evaluate(const Inputs &inputs, Profile *profile)
 {
-    Result result;
-    result.fixtureCount = fixtureCountOf(inputs.cells);
-    TS_SumRun(inputs, result.fixtureCount, result.totals, profile);
-    if (inputs.fixture)
-        result.power = result.totals.current * inputs.fixture->voltage;
-    result.checks = limitChecks(inputs, result);
-    result.valid = std::all_of(result.checks.cbegin(), result.checks.cend(),
-        [](const LimitCheck &check) { return check.holds; });
-    return result;
+    const int fixtureCount = fixtureCountOf(inputs.cells);
+    Totals totals;
+    TS_SumRun(inputs, fixtureCount, totals, profile);
+    return judge(inputs, totals, fixtureCount);
 }
 
 bool endsWithJumperThenFixture(const QList<Cell> &cells)
