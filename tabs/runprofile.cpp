@@ -82,4 +82,11 @@ void finish(Profile &profile, double totalDrop)
     }
 }
 
+QString cellTipAt(const Profile &profile, int position, double minVoltage)
+{
+    if (position < 0 || position >= int(profile.cells.size()))
+        return {};
+    return cellTip(profile.cells.at(position), profile, minVoltage);
+}
+
 } // namespace RunProfile

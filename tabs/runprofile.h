@@ -45,6 +45,22 @@ QString jumperTip(const CellProfile &cell);
 // The tip of any counted cell.
 QString cellTip(const CellProfile &cell, const Profile &profile, double minVoltage);
 
+// The tip of the cell at `position` among the cells the model sees; none for
+// a position past the profile (a jumper past the last fixture carries nothing).
+QString cellTipAt(const Profile &profile, int position, double minVoltage);
+
+// The position of cells[index] among the cells a model sees (those `seen`
+// accepts), or -1 when there is no such cell or the model does not see it.
+template<typename Cells, typename Seen> int modelPosition(const Cells &cells, int index, Seen seen)
+{
+    if (index < 0 || index >= int(cells.size()) || !seen(cells[index]))
+        return -1;
+    int position = 0;
+    for (int i = 0; i < index; ++i)
+        position += seen(cells[i]) ? 1 : 0;
+    return position;
+}
+
 // The line that says the run cannot grow: it holds MaxRunFixtures fixtures.
 QString boundLine();
 // "Next fixture (12): within every limit", or with the broken limits' lines.

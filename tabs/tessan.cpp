@@ -98,17 +98,11 @@ TessanModel::Inputs Wattlan::TS_Inputs() const
 QString Wattlan::TS_CellTip(int index) const
 {
     const TSFixture *fixture = TS_SelectedFixture();
-    const QList<CWidget *> &cells = ui.m_TS_Frame->cells();
-    if (!fixture || index < 0 || index >= cells.size() || !modelCell(cells.at(index)))
+    const int position = RunProfile::modelPosition(ui.m_TS_Frame->cells(), index,
+        [](const CWidget *cell) { return modelCell(cell).has_value(); });
+    if (!fixture || position < 0)
         return {};
-    // The cell's position among those the model sees.
-    int modelIndex = 0;
-    for (int i = 0; i < index; ++i)
-        modelIndex += modelCell(cells.at(i)) ? 1 : 0;
-    const TessanModel::Profile profile = TessanModel::profile(TS_Inputs());
-    if (modelIndex >= profile.cells.size())
-        return {}; // a jumper past the last fixture: it carries nothing
-    return RunProfile::cellTip(profile.cells.at(modelIndex), profile, fixture->MinVoltage);
+    return RunProfile::cellTipAt(TessanModel::profile(TS_Inputs()), position, fixture->MinVoltage);
 }
 
 QString Wattlan::TS_TotalsTip() const

@@ -104,17 +104,11 @@ void Wattlan::ZV_ShowResult(const ZelvaneModel::Result &result)
 QString Wattlan::ZV_CellTip(int index) const
 {
     const ZVFixture *fixture = ZV_SelectedFixture();
-    const QList<CWidget *> &cells = ui.m_ZV_Frame->cells();
-    if (!fixture || index < 0 || index >= cells.size() || !ZV_SumCell(*cells.at(index)))
+    const int position = RunProfile::modelPosition(ui.m_ZV_Frame->cells(), index,
+        [this](const CWidget *cell) { return ZV_SumCell(*cell).has_value(); });
+    if (!fixture || position < 0)
         return {};
-    // The cell's position among those the model sees.
-    int modelIndex = 0;
-    for (int i = 0; i < index; ++i)
-        modelIndex += ZV_SumCell(*cells.at(i)) ? 1 : 0;
-    const ZelvaneModel::Profile profile = ZelvaneModel::profile(ZV_Inputs());
-    if (modelIndex >= profile.cells.size())
-        return {}; // a jumper past the last fixture: it carries nothing
-    return RunProfile::cellTip(profile.cells.at(modelIndex), profile, fixture->MinVoltage);
+    return RunProfile::cellTipAt(ZelvaneModel::profile(ZV_Inputs()), position, fixture->MinVoltage);
 }
 
 QString Wattlan::ZV_TotalsTip() const
