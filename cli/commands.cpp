@@ -40,6 +40,21 @@ QString yesNo(bool value)
     return value ? QStringLiteral("yes") : QStringLiteral("no");
 }
 
+// Says on err why the catalogue could not be loaded, or how many problems the
+// window would report in it; false when it could not be loaded.
+bool reportLoad(const QDir &catalogue, bool loaded, int problems, QTextStream &err)
+{
+    if (!loaded) {
+        err << "wattlan-cli: the catalogue in " << catalogue.absolutePath()
+            << " cannot be loaded (wattlan-cli check says why)\n";
+        return false;
+    }
+    if (problems > 0)
+        err << "wattlan-cli: warning: the catalogue has " << problems
+            << " problem(s) the window would report (see wattlan-cli check)\n";
+    return true;
+}
+
 } // namespace
 
 bool hasCatalogue(const QDir &catalogue)
@@ -96,14 +111,9 @@ int maxRuns(const QDir &catalogue, const MaxRuns::Options &options, Format forma
     Database database;
     int problems = 0;
     database.setReporter([&problems](const QString &) { ++problems; });
-    if (!database.load(catalogue)) {
-        err << "wattlan-cli: the catalogue in " << catalogue.absolutePath()
-            << " cannot be loaded (wattlan-cli check says why)\n";
+    const bool loaded = database.load(catalogue);
+    if (!reportLoad(catalogue, loaded, problems, err))
         return Failed;
-    }
-    if (problems > 0)
-        err << "wattlan-cli: warning: the catalogue has " << problems
-            << " problem(s) the window would report (see wattlan-cli check)\n";
     const QList<MaxRuns::Row> rows = MaxRuns::table(database, options);
 
     if (format == Format::Json) {
@@ -251,14 +261,9 @@ int run(const QDir &catalogue, const QStringList &files, const QString &plot, Fo
 {
     QList<RunReport::Report> reports;
     int problems = 0;
-    if (!RunReport::openAll(catalogue, files, reports, problems)) {
-        err << "wattlan-cli: the catalogue in " << catalogue.absolutePath()
-            << " cannot be loaded (wattlan-cli check says why)\n";
+    const bool loaded = RunReport::openAll(catalogue, files, reports, problems);
+    if (!reportLoad(catalogue, loaded, problems, err))
         return Failed;
-    }
-    if (problems > 0)
-        err << "wattlan-cli: warning: the catalogue has " << problems
-            << " problem(s) the window would report (see wattlan-cli check)\n";
     if (!plot.isEmpty() && reports.size() == 1 && reports.first().opened()) {
         QString error;
         if (!plotProfile(reports.first(), plot, &error)) {
