@@ -130,8 +130,11 @@ void Wattlan::writeConfiguration(const QString &fileName)
         // Resolved before the working directory changes.
         const QFileInfo targetInfo(target);
         const WorkingDirectory inFileDirectory(QFileInfo(fileName).absolutePath());
-        const QByteArray bytes = ProjectFormat::serialise(
-            zelvaneSettings(), [this](QXmlStreamWriter &writer) { ui.m_ZV_Frame->toXml(writer); });
+        const QByteArray bytes
+            = ProjectFormat::serialise(zelvaneSettings(), [this](QXmlStreamWriter &writer) {
+                  ui.m_ZV_Frame->toXml(writer,
+                      [this](const YmFixture *fixture) { return zelvaneFixtureName(fixture); });
+              });
         outcome = replaceFileContents(targetInfo.absoluteFilePath(), bytes);
     }
     // Reported with the normal cursor, the working directory restored.
@@ -166,15 +169,9 @@ void Wattlan::readConfiguration(const QString &fileName)
     }
     // Anything but a configuration leaves the window and the current file
     // as they were, so that a later Save cannot overwrite a foreign file.
-    switch (result) {
-    case ProjectFormat::LoadResult::Unreadable:
-        refuseToOpen(fileName, tr("Cannot read file %1:\n%2.").arg(fileName, reason));
+    if (result != ProjectFormat::LoadResult::Loaded) {
+        refuseToOpen(fileName, ProjectFormat::refusal(result, fileName, reason));
         return;
-    case ProjectFormat::LoadResult::NotConfiguration:
-        refuseToOpen(fileName, tr("%1 is not a Wattlan configuration.\n%2").arg(fileName, reason));
-        return;
-    case ProjectFormat::LoadResult::Loaded:
-        break;
     }
 
     {
@@ -183,7 +180,8 @@ void Wattlan::readConfiguration(const QString &fileName)
         applyZelvaneSettings(ProjectFormat::settingsFrom(root));
         // Last: the run refers to the fixture and its lists set above.
         QString message;
-        ui.m_ZV_Frame->fromXml(root, message);
+        ui.m_ZV_Frame->fromXml(
+            root, [this](const QString &name) { return zelvaneFixtureNamed(name); }, message);
     }
     setCurrentFile(fileName);
 }

@@ -19,6 +19,13 @@
 namespace {
 Wattlan *mainWindow = nullptr;
 
+// Problems in the catalogue are shown one by one in boxes captioned "Wattlan".
+void showDatabaseWarningBox(const QString &text)
+{
+    Prompter::warning(
+        QApplication::activeWindow(), QCoreApplication::translate("Database", "Wattlan"), text);
+}
+
 QFont boldApplicationFont()
 {
     QFont font = QApplication::font();
@@ -65,6 +72,7 @@ Wattlan::Wattlan(const QDir &databaseDir, QWidget *parent, Qt::WindowFlags flags
 
     // The loader has reported the file that failed; whoever constructed the
     // window must not show it.
+    DatabaseWarning::setFallback(showDatabaseWarningBox);
     m_databaseLoaded = m_database.load(databaseDir);
     if (!m_databaseLoaded)
         return;

@@ -3,9 +3,9 @@
 #include "commands.h"
 #include "version.h"
 
-#include <QApplication>
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QGuiApplication>
 
 #include <cstdio>
 #include <cstring>
@@ -70,10 +70,12 @@ bool parseCount(const QString &text, int &value)
     return ok && value >= 0;
 }
 
-bool wantsWindow(int argc, char *argv[])
+// Drawing text needs the toolkit's fonts, which only a GUI application
+// object provides; the offscreen platform keeps it free of a display.
+bool drawsPictures(int argc, char *argv[])
 {
     for (int i = 1; i < argc; ++i)
-        if (std::strcmp(argv[i], "run") == 0)
+        if (std::strncmp(argv[i], "--plot", 6) == 0 || std::strncmp(argv[i], "--sheet", 7) == 0)
             return true;
     return false;
 }
@@ -91,12 +93,10 @@ void quietDiagnostics(QtMsgType type, const QMessageLogContext &, const QString 
 int main(int argc, char *argv[])
 {
     qInstallMessageHandler(quietDiagnostics);
-    // `run` reads project files through the window's own code, which needs
-    // widgets; they are never shown, and no display is needed.
     std::unique_ptr<QCoreApplication> app;
-    if (wantsWindow(argc, argv)) {
+    if (drawsPictures(argc, argv)) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
-        app = std::make_unique<QApplication>(argc, argv);
+        app = std::make_unique<QGuiApplication>(argc, argv);
     } else {
         app = std::make_unique<QCoreApplication>(argc, argv);
     }

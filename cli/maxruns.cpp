@@ -1,11 +1,12 @@
 #include "maxruns.h"
 
+#include "boxvalues.h"
 #include "database.h"
 #include "flexmodel.h"
 #include "modelrun.h"
 #include "records.h"
 #include "runbound.h"
-#include "spinvalue.h"
+#include "zelvanerules.h"
 
 #include <QStringList>
 
@@ -17,11 +18,9 @@ namespace {
 
 // The leader length boxes of the window: at least one foot, at most what the
 // cable allows (999 when it states no usable maximum).
-constexpr int LeaderLengthMinimum = 1;
 int leaderMaximum(double figure)
 {
-    const int value = truncatedSpinValue(figure);
-    return value < LeaderLengthMinimum ? LeaderLengthLimit : value;
+    return leaderLengthMaximum(figure);
 }
 int inLeaderBox(int value, int maximum)
 {
@@ -109,15 +108,7 @@ void addZelvaneRows(const Database &database, const Options &options, QList<Row>
         const QList<LeaderChoice> leaders = zelvaneLeaders(*fixture);
         const ZelvaneModel::Cell fixtureCell = ZelvaneModel::Cell::fixture(figuresOf(*fixture));
         const ZelvaneModel::Cell jumperCell = defaultJumper(*fixture);
-        ZelvaneModel::SelectedFixture selected;
-        selected.figures = figuresOf(*fixture);
-        selected.family = fixture->Family;
-        selected.maxVoltageDrop = fixture->MaxVoltageDrop;
-        selected.minVoltage = fixture->MinVoltage;
-        selected.voltageDropPercent = fixture->VoltageDropPercent;
-        selected.maxPower = fixture->MaxPower;
-        selected.maxFixtureCurrent = fixture->MaxFixtureCurrent;
-        selected.maxFixtureLength = fixture->MaxFixtureLength;
+        const ZelvaneModel::SelectedFixture selected = ZelvaneRules::selectedOf(*fixture);
         for (const YmItem *item : fixture->ValidSupplyList) {
             const auto *supply = qobject_cast<const ZVPowerSupply *>(item);
             if (!supply)
@@ -129,8 +120,7 @@ void addZelvaneRows(const Database &database, const Options &options, QList<Row>
                         inputs.lineVoltage = voltage;
                         inputs.maxLoad = load;
                         inputs.fixture = selected;
-                        inputs.supply = ZelvaneModel::SupplyLimits {
-                            supply->MaxElectricalLength, supply->MaxNumFixtures};
+                        inputs.supply = ZelvaneRules::limitsOf(*supply);
                         inputs.leader
                             = ZelvaneModel::Leader {leader.length, leader.resistancePerFoot};
                         ZelvaneModelRun run(
@@ -261,31 +251,12 @@ void addFlexRows(const Database &database, const Options &options, QList<Row> &r
 
 ZelvaneModel::FixtureFigures figuresOf(const ZVFixture &fixture)
 {
-    return {fixture.ElectricalLength, fixture.Resistance, fixture.Power, fixture.PowerFactor,
-        fixture.FudgeFactor, fixture.SafetyRequired};
+    return ZelvaneRules::figuresOf(fixture);
 }
 
 ZelvaneModel::Cell defaultJumper(const ZVFixture &fixture)
 {
-    const ZelvaneModel::FixtureFigures figures = figuresOf(fixture);
-    const QList<YmJumper *> &types = fixture.JumperList;
-    const int row = fixture.DefaultJumper >= 0 && fixture.DefaultJumper < types.size()
-        ? fixture.DefaultJumper
-        : 0;
-    const YmJumper *type = types.value(row);
-    if (!type)
-        return ZelvaneModel::Cell::unresolvedJumper(figures);
-    if (!type->IsCustom)
-        return ZelvaneModel::Cell::jumper(figures, type->ElectricalLength, type->Resistance);
-    const int gauge
-        = type->DefaultCustomWire >= 0 && type->DefaultCustomWire < type->CustomWireList.size()
-        ? type->DefaultCustomWire
-        : 0;
-    const YmWire *wire = wireAt(*type, gauge);
-    if (!wire)
-        return ZelvaneModel::Cell::unresolvedJumper(figures);
-    const double length = LeaderLengthMinimum;
-    return ZelvaneModel::Cell::jumper(figures, length, length * wire->Resistance);
+    return ZelvaneRules::defaultJumper(fixture);
 }
 
 QList<Row> table(const Database &database, const Options &options)

@@ -1,59 +1,44 @@
 #include "runreport.h"
 
-#include "databasewarning.h"
-#include "maxruns.h"
-#include "prompter.h"
-#include "wattlan.h"
+#include "database.h"
+#include "zelvanerules.h"
+#include "zelvanetab.h"
 #include "zvrecords.h"
 
-#include <QAbstractButton>
-#include <QMessageBox>
-
-#include <algorithm>
+#include <QDomDocument>
 
 namespace RunReport {
 
 namespace {
 
-// Answers every box with its default button and keeps the texts: nothing
-// may wait for a user who is not there.
-class CollectingPrompter : public Prompter
+// What File, Open shows of one file in a window just started on database.
+Report open(const Database &database, const QString &file)
 {
-public:
-    CollectingPrompter() { Prompter::install(this); }
-    ~CollectingPrompter() override { Prompter::install(nullptr); }
-    CollectingPrompter(const CollectingPrompter &) = delete;
-    CollectingPrompter &operator=(const CollectingPrompter &) = delete;
-
-    int exec(QMessageBox &box) override
-    {
-        texts << box.text();
-        QAbstractButton *button = box.defaultButton() ? box.defaultButton() : box.escapeButton();
-        return button ? box.standardButton(button) : QMessageBox::Ok;
+    Report report;
+    report.file = file;
+    QDomDocument document;
+    QString reason;
+    const ProjectFormat::LoadResult loaded = ProjectFormat::load(file, document, &reason);
+    if (loaded != ProjectFormat::LoadResult::Loaded) {
+        report.refusal = ProjectFormat::refusal(loaded, file, reason);
+        return report;
     }
-    int exec(QDialog &) override { return 0; }
-    QString openFileName(QWidget *, const QString &, const QString &, const QString &) override
-    {
-        return QString();
+    ZelvaneTab tab(database);
+    const QDomElement root = document.documentElement();
+    tab.applySettings(ProjectFormat::settingsFrom(root));
+    // Last: the run refers to the fixture and its lists set above.
+    tab.readRun(root);
+    report.settings = tab.settings();
+    report.inputs = tab.inputs();
+    report.result = ZelvaneModel::calculate(report.inputs);
+    report.profile = ZelvaneModel::profile(report.inputs);
+    if (const ZVFixture *fixture = tab.fixture()) {
+        report.headroom = ZelvaneModel::headroomLine(ZelvaneModel::headroom(
+            report.inputs, fixture->JumperRequired, ZelvaneRules::defaultJumper(*fixture)));
+        report.minimumVoltage
+            = ZelvaneRules::lowestAllowedVoltage(*report.inputs.fixture, report.result.voltage);
     }
-    QString saveFileName(QWidget *, const QString &, const QString &, const QString &) override
-    {
-        return QString();
-    }
-
-    QStringList texts;
-};
-
-// The lowest voltage a fixture may get: the fixture's minimum, or the
-// effective voltage less the drop the fixture allows, whichever is higher.
-double lowestAllowed(const ZelvaneModel::Result &result, const ZelvaneModel::SelectedFixture &f)
-{
-    double lowest = f.minVoltage;
-    if (f.maxVoltageDrop != 0)
-        lowest = std::max(lowest, result.voltage - f.maxVoltageDrop);
-    if (f.voltageDropPercent != 0)
-        lowest = std::max(lowest, result.voltage - f.voltageDropPercent * result.voltage);
-    return lowest;
+    return report;
 }
 
 } // namespace
@@ -61,40 +46,13 @@ double lowestAllowed(const ZelvaneModel::Result &result, const ZelvaneModel::Sel
 bool openAll(
     const QDir &catalogue, const QStringList &files, QList<Report> &reports, int &catalogueProblems)
 {
-    CollectingPrompter prompter;
     catalogueProblems = 0;
-    bool counted = false;
-    for (const QString &file : files) {
-        int problems = 0;
-        const DatabaseWarning::Scope quiet([&problems](const QString &) { ++problems; });
-        // A fresh window for each file, as if it had just started.
-        Wattlan window(catalogue);
-        if (!window.databaseLoaded())
-            return false;
-        if (!counted) {
-            catalogueProblems = problems;
-            counted = true;
-        }
-        prompter.texts.clear();
-        window.openConfiguration(file);
-        Report report;
-        report.file = file;
-        report.refusal = prompter.texts.join(QLatin1Char('\n'));
-        if (report.opened()) {
-            report.settings = window.currentZelvaneSettings();
-            report.inputs = window.zelvaneInputs();
-            report.result = ZelvaneModel::calculate(report.inputs);
-            report.profile = ZelvaneModel::profile(report.inputs);
-            const auto *fixture = qobject_cast<const ZVFixture *>(
-                window.zelvaneFixtureNamed(report.settings.fixtureName));
-            if (fixture && report.inputs.fixture) {
-                report.headroom = ZelvaneModel::headroomLine(ZelvaneModel::headroom(
-                    report.inputs, fixture->JumperRequired, MaxRuns::defaultJumper(*fixture)));
-                report.minimumVoltage = lowestAllowed(report.result, *report.inputs.fixture);
-            }
-        }
-        reports << report;
-    }
+    Database database;
+    database.setReporter([&catalogueProblems](const QString &) { ++catalogueProblems; });
+    if (!database.load(catalogue))
+        return false;
+    for (const QString &file : files)
+        reports << open(database, file);
     return true;
 }
 

@@ -8,8 +8,8 @@
 #include <QStringList>
 
 // What `wattlan-cli run` reports of one project file: what the window shows
-// after File, Open of it. The file is read by the window itself (on the
-// offscreen platform), so the two cannot differ.
+// after File, Open of it, the file opened into the core's Zelvane tab value
+// by the rules the window's controls follow.
 namespace RunReport {
 
 struct Report
@@ -29,8 +29,8 @@ struct Report
     double endVoltage() const { return result.voltage - result.totals.voltageDrop; }
 };
 
-// Needs a QApplication. catalogueProblems counts what the window would show
-// at start-up; false when the catalogue cannot be loaded at all.
+// Loads the catalogue once for all files. catalogueProblems counts what the
+// window would show at start-up; false when the catalogue cannot be loaded.
 bool openAll(const QDir &catalogue, const QStringList &files, QList<Report> &reports,
     int &catalogueProblems);
 

@@ -15,7 +15,7 @@ set(WATTLAN_SCREENSHOT_URL "https://wattlan.example/screenshot.png"
     CACHE STRING "Web address of the screenshot named in the AppStream metainfo")
 
 # The package and the metainfo carry the version the program shows.
-file(STRINGS ${PROJECT_SOURCE_DIR}/app/version.h _version_lines
+file(STRINGS ${PROJECT_SOURCE_DIR}/core/version.h _version_lines
      REGEX "constexpr int (VERSION_MAJOR|VERSION_MINOR|VERSION_REVISION|BUILD_DATE) =")
 foreach(_line IN LISTS _version_lines)
   string(REGEX MATCH "([A-Z_]+) = ([0-9]+)" _ "${_line}")
@@ -24,7 +24,7 @@ endforeach()
 set(_shown_version "${_version_VERSION_MAJOR}.${_version_VERSION_MINOR}.${_version_VERSION_REVISION}")
 if(NOT _shown_version STREQUAL PROJECT_VERSION)
   message(FATAL_ERROR "The project version ${PROJECT_VERSION} differs from the version "
-                      "${_shown_version} in app/version.h: change both together.")
+                      "${_shown_version} in core/version.h: change both together.")
 endif()
 string(REGEX REPLACE "^([0-9][0-9][0-9][0-9])([0-9][0-9])([0-9][0-9])$" "\\1-\\2-\\3"
        WATTLAN_RELEASE_DATE "${_version_BUILD_DATE}")

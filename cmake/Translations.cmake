@@ -2,7 +2,7 @@
 #
 # The application's own texts: translations/wattlan_<lang>.ts, kept current
 # with the update_translations target (lupdate over the sources and forms of
-# wattlan_core) and compiled by every build into wattlan_<lang>.qm beside the
+# every layer: the core, the widgets and the command line) and compiled by every build into wattlan_<lang>.qm beside the
 # executable, where the program loads it from.
 #
 # The toolkit's own texts ("qt_" + locale) are loaded from the working
@@ -17,7 +17,15 @@ foreach(_lang IN LISTS WATTLAN_LANGUAGES)
   list(APPEND WATTLAN_TS_FILES ${PROJECT_SOURCE_DIR}/translations/wattlan_${_lang}.ts)
 endforeach()
 # Obsolete entries are dropped, so a text removed from the code leaves the catalogue too.
-qt_add_lupdate(wattlan_core TS_FILES ${WATTLAN_TS_FILES} OPTIONS -no-obsolete -locations none)
+file(GLOB WATTLAN_TRANSLATED_SOURCES CONFIGURE_DEPENDS
+  ${PROJECT_SOURCE_DIR}/core/*.cpp ${PROJECT_SOURCE_DIR}/core/*.h
+  ${PROJECT_SOURCE_DIR}/runeditor/*.cpp ${PROJECT_SOURCE_DIR}/runeditor/*.h
+  ${PROJECT_SOURCE_DIR}/tabs/*.cpp ${PROJECT_SOURCE_DIR}/tabs/*.h
+  ${PROJECT_SOURCE_DIR}/prefs/*.cpp ${PROJECT_SOURCE_DIR}/prefs/*.h ${PROJECT_SOURCE_DIR}/prefs/*.ui
+  ${PROJECT_SOURCE_DIR}/app/*.cpp ${PROJECT_SOURCE_DIR}/app/*.h ${PROJECT_SOURCE_DIR}/app/*.ui)
+list(FILTER WATTLAN_TRANSLATED_SOURCES EXCLUDE REGEX "/app/main\\.cpp$")
+qt_add_lupdate(wattlan_widgets TS_FILES ${WATTLAN_TS_FILES} SOURCES ${WATTLAN_TRANSLATED_SOURCES}
+  OPTIONS -no-obsolete -locations none)
 qt_add_lrelease(wattlan TS_FILES ${WATTLAN_TS_FILES} QM_FILES_OUTPUT_VARIABLE WATTLAN_QM_FILES)
 install(FILES ${WATTLAN_QM_FILES} DESTINATION ${WATTLAN_PRIVATE_DIR})
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "projectrun.h"
+
 #include <QList>
 #include <QScrollArea>
 
@@ -47,17 +49,12 @@ public:
     // The surface the cells are laid out on.
     CInternalFrame *surface() const { return m_surface; }
 
-    // Writes the run as a "CFrame" element with one "CWidget" element per cell.
-    void toXml(QXmlStreamWriter &writer) const;
+    // Writes the run as a "CFrame" element, naming each cell's fixture by nameOf.
+    void toXml(QXmlStreamWriter &writer, const ProjectRun::FixtureName &nameOf) const;
     // Replaces the run by the one in the first "CFrame" element below parent
-    // (at any depth). Reading stops at the first cell that cannot be built;
-    // message is set when there is no usable "CFrame" element.
-    void fromXml(const QDomElement &parent, QString &message);
-    // Builds cell from element and moves element on to the next "CWidget"
-    // sibling; false when the element cannot be a cell of the run, which
-    // then stays the caller's to delete. A null element gives no cell.
-    static bool readNextCell(
-        QDomElement &element, CWidget *&cell, int fixtureCount, int jumperCount);
+    // (at any depth), its fixtures found by lookup (see ProjectRun::read).
+    void fromXml(
+        const QDomElement &parent, const ProjectRun::FixtureLookup &lookup, QString &message);
 
 signals:
     void frameChanged();

@@ -3,9 +3,7 @@
 #include <QObject>
 
 class JWidget;
-class QDomElement;
 class QWidget;
-class QXmlStreamWriter;
 class YmFixture;
 
 // One cell of a run: a fixture position, shown as a numbered label, or a
@@ -33,14 +31,6 @@ public:
     QWidget *widget() const { return m_widget; }
     // The jumper selector of a jumper cell, null for any other cell.
     JWidget *jumperWidget() const;
-
-    // Writes the cell as a "CWidget" element; the fixture goes by its name.
-    void toXml(QXmlStreamWriter &writer) const;
-    // Fills this empty cell from a "CWidget" element of a run that holds
-    // fixtureCount fixtures and jumperCount jumpers so far; false when the
-    // element names no known fixture, no cell kind, or would take the run
-    // past its bound.
-    virtual bool fromXml(const QDomElement &element, int fixtureCount, int jumperCount);
 
 signals:
     // A jumper's type, gauge or length changed.

@@ -8,22 +8,6 @@
 #include <QLabel>
 #include <QSpinBox>
 
-#include <type_traits>
-
-namespace {
-const int MinimumLength = 1;
-const int MaximumLength = 100;
-
-// The entry a combo box row stands for, or null for a row outside the list.
-template<typename List>
-auto entryAt(const List &list, int row) -> std::decay_t<decltype(list.at(0))>
-{
-    if (row < 0 || row >= int(list.size()))
-        return nullptr;
-    return list.at(row);
-}
-} // namespace
-
 JWidget::JWidget(YmFixture *fixture, QWidget *parent, Qt::WindowFlags flags)
     : QFrame(parent, flags), m_fixture(fixture)
 {
@@ -31,19 +15,18 @@ JWidget::JWidget(YmFixture *fixture, QWidget *parent, Qt::WindowFlags flags)
     setLineWidth(1);
 
     m_jumperCombo = new QComboBox(this);
+    const JumperChoice fresh = JumperChoices::fresh(m_fixture);
     if (m_fixture) {
         for (const YmJumper *jumper : m_fixture->JumperList)
             m_jumperCombo->addItem(jumper ? jumper->Name : QString());
-        const int defaultRow = m_fixture->DefaultJumper;
-        if (defaultRow >= 0 && defaultRow < m_jumperCombo->count())
-            m_jumperCombo->setCurrentIndex(defaultRow);
+        m_jumperCombo->setCurrentIndex(fresh.typeRow);
     }
 
     m_gaugeCombo = new QComboBox(this);
     m_awgLabel = new QLabel(tr("AWG"), this);
     m_lengthSpin = new QSpinBox(this);
-    m_lengthSpin->setRange(MinimumLength, MaximumLength);
-    m_lengthSpin->setValue(MinimumLength);
+    m_lengthSpin->setRange(JumperChoices::MinimumLength, JumperChoices::MaximumLength);
+    m_lengthSpin->setValue(fresh.length);
     m_ftLabel = new QLabel(tr("ft"), this);
 
     m_layout = new QHBoxLayout(this);
@@ -66,29 +49,23 @@ JWidget::~JWidget()
     delete m_layout;
 }
 
+JumperChoice JWidget::choice() const
+{
+    JumperChoice choice;
+    choice.typeRow = m_jumperCombo->currentIndex();
+    choice.gaugeRow = m_gaugeCombo->currentIndex();
+    choice.length = m_lengthSpin->value();
+    return choice;
+}
+
 YmJumper *JWidget::selectedJumper() const
 {
-    if (!m_fixture)
-        return nullptr;
-    return entryAt(m_fixture->JumperList, m_jumperCombo->currentIndex());
+    return const_cast<YmJumper *>(JumperChoices::type(m_fixture, choice()));
 }
 
 YmWire *JWidget::selectedWire() const
 {
-    const YmJumper *jumper = selectedJumper();
-    const int row = m_gaugeCombo->currentIndex();
-    if (!jumper || row < 0)
-        return nullptr;
-    // The gauge list leaves out null wires, so row n is the n-th wire present.
-    int rowOfWire = 0;
-    for (YmWire *wire : jumper->CustomWireList) {
-        if (!wire)
-            continue;
-        if (rowOfWire == row)
-            return wire;
-        ++rowOfWire;
-    }
-    return nullptr;
+    return const_cast<YmWire *>(JumperChoices::wire(m_fixture, choice()));
 }
 
 void JWidget::refreshGauges()
@@ -99,14 +76,12 @@ void JWidget::refreshGauges()
         return;
     }
     if (jumper->IsCustom) {
+        // The choice a change of type to this one gives: its wires, at their default.
+        JumperChoice refilled;
+        JumperChoices::chooseType(refilled, m_fixture, m_jumperCombo->currentIndex());
         m_gaugeCombo->clear();
-        for (const YmWire *wire : jumper->CustomWireList) {
-            if (wire)
-                m_gaugeCombo->addItem(wire->Name);
-        }
-        const int defaultRow = jumper->DefaultCustomWire;
-        if (defaultRow >= 0 && defaultRow < m_gaugeCombo->count())
-            m_gaugeCombo->setCurrentIndex(defaultRow);
+        m_gaugeCombo->addItems(refilled.gauges);
+        m_gaugeCombo->setCurrentIndex(refilled.gaugeRow);
     }
     setCustomControlsVisible(jumper->IsCustom);
     adjustSize();
@@ -120,21 +95,9 @@ void JWidget::setCustomControlsVisible(bool visible)
         control->setVisible(visible);
 }
 
-void JWidget::lengthAndResistance(double &length, double &resistance) const
+bool JWidget::lengthAndResistance(double &length, double &resistance) const
 {
-    const YmJumper *jumper = selectedJumper();
-    if (!jumper)
-        return;
-    if (!jumper->IsCustom) {
-        length = jumper->ElectricalLength;
-        resistance = jumper->Resistance;
-        return;
-    }
-    length = m_lengthSpin->value();
-    // Without a wire the caller's figure stands as the resistance per foot.
-    if (const YmWire *wire = selectedWire())
-        resistance = wire->Resistance;
-    resistance = length * resistance;
+    return JumperChoices::figures(m_fixture, choice(), length, resistance);
 }
 
 int JWidget::maxInARow() const

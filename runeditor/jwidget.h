@@ -1,5 +1,7 @@
 #pragma once
 
+#include "jumperchoice.h"
+
 #include <QFrame>
 
 class QComboBox;
@@ -23,9 +25,13 @@ public:
     // Refills the gauge list for the selected jumper type and shows or hides
     // the gauge and length controls to match it.
     void refreshGauges();
+    // What the selector holds, as the run's rules see it (its gauge names
+    // left out: the figures do not need them).
+    JumperChoice choice() const;
     // The electrical length (feet) and resistance (ohms) of the chosen jumper;
-    // both stay as passed in when no jumper type is selected.
-    void lengthAndResistance(double &length, double &resistance) const;
+    // false, and both as passed in, when its type or a custom type's wire is
+    // not chosen.
+    bool lengthAndResistance(double &length, double &resistance) const;
     // The selected jumper type's limit of jumpers in a row; 0 for none.
     int maxInARow() const;
 

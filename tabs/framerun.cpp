@@ -2,6 +2,7 @@
 
 #include "cframe.h"
 #include "cwidget.h"
+#include "runrules.h"
 
 namespace RunCells {
 
@@ -34,12 +35,10 @@ bool lastCellIsJumper(const CFrame &frame)
     return !frame.cells().isEmpty() && isKind(frame.cells().last(), CWidget::ItemJumper);
 }
 
-bool endsWithJumperThenFixture(const CFrame &frame)
+bool addsJumperFirst(const CFrame &frame, bool jumperRequired, bool continuePattern)
 {
-    const QList<CWidget *> &cells = frame.cells();
-    const qsizetype size = cells.size();
-    return size >= 2 && isKind(cells.at(size - 1), CWidget::ItemFixture)
-        && isKind(cells.at(size - 2), CWidget::ItemJumper);
+    return RunRules::addsJumperFirst(frame.cells(), frame.fixtureCount(), jumperRequired,
+        continuePattern, [](const CWidget *cell) { return isKind(cell, CWidget::ItemFixture); });
 }
 
 } // namespace RunCells

@@ -15,9 +15,8 @@ int lastJumperIndex(const CFrame &frame);
 // The jumper selector of that cell, or null.
 JWidget *lastJumper(const CFrame &frame);
 bool lastCellIsJumper(const CFrame &frame);
-// Whether the run ends in a jumper followed by a fixture, the pattern that
-// Maximize continues.
-bool endsWithJumperThenFixture(const CFrame &frame);
+// Whether Add Fixture puts a jumper first (see RunRules::addsJumperFirst).
+bool addsJumperFirst(const CFrame &frame, bool jumperRequired, bool continuePattern);
 
 } // namespace RunCells
 

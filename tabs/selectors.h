@@ -26,4 +26,11 @@ template<typename Item> void fillNames(QComboBox &combo, const QList<Item *> &it
             combo.addItem(item->Name);
 }
 
+// Refills a selector with names, in order.
+inline void fillNames(QComboBox &combo, const QStringList &names)
+{
+    combo.clear();
+    combo.addItems(names);
+}
+
 } // namespace Selectors

@@ -10,6 +10,7 @@
 #include "spinvalue.h"
 #include "tessanmodel.h"
 #include "wattlan.h"
+#include "zelvanerules.h"
 
 #include <QPalette>
 
@@ -32,12 +33,10 @@ std::optional<TessanModel::Cell> modelCell(const CWidget *cell)
 {
     if (isJumperCell(cell)) {
         const JWidget *jumper = cell->jumperWidget();
-        const YmJumper *type = jumper ? jumper->selectedJumper() : nullptr;
-        if (!type || (type->IsCustom && !jumper->selectedWire()))
-            return TessanModel::Cell::unresolvedJumper();
         double length = 0;
         double resistance = 0;
-        jumper->lengthAndResistance(length, resistance);
+        if (!jumper || !jumper->lengthAndResistance(length, resistance))
+            return TessanModel::Cell::unresolvedJumper();
         return TessanModel::Cell::jumper(length, resistance);
     }
     const auto *fixture = qobject_cast<const TSFixture *>(cell->item());
@@ -81,13 +80,11 @@ TessanModel::Inputs Wattlan::TS_Inputs() const
     if (const TSPowerSupply *supply = TS_SelectedSupply())
         inputs.supply = TessanModel::SupplyLimits {supply->MaxPortPower};
     if (const YmJumper *leader = TS_SelectedLeader()) {
-        const double length = ui.m_TS_LeaderLength_Spin->value();
-        if (!leader->IsCustom) {
-            inputs.leader = TessanModel::Leader {length, leader->Resistance};
-        } else if (const YmWire *wire
-            = leader->CustomWireList.value(ui.m_TS_LeaderSize_Combo->currentIndex())) {
-            inputs.leader = TessanModel::Leader {length, wire->Resistance};
-        }
+        const std::optional<double> perFoot = ZelvaneRules::leaderResistancePerFoot(
+            *leader, ZelvaneRules::gaugeAt(*leader, ui.m_TS_LeaderSize_Combo->currentIndex()));
+        if (perFoot)
+            inputs.leader
+                = TessanModel::Leader {double(ui.m_TS_LeaderLength_Spin->value()), *perFoot};
     }
     for (const CWidget *cell : ui.m_TS_Frame->cells())
         if (const std::optional<TessanModel::Cell> figures = modelCell(cell))
@@ -200,7 +197,7 @@ void Wattlan::TS_AddFixture(bool continuePattern)
     if (!fixture)
         return;
     CFrame *frame = ui.m_TS_Frame;
-    if (continuePattern && RunCells::endsWithJumperThenFixture(*frame))
+    if (RunCells::addsJumperFirst(*frame, false, continuePattern))
         TS_AddJumper();
     auto *cell = new CWidget;
     cell->setFixture(fixture, frame->fixtureCount() + 1);

@@ -10,6 +10,7 @@
 #include "prompter.h"
 #include "selectors.h"
 #include "spinvalue.h"
+#include "zelvanerules.h"
 #include "zvrecords.h"
 
 #include <QPalette>
@@ -18,39 +19,6 @@
 #include <limits>
 
 namespace {
-
-ZelvaneModel::FixtureFigures figuresOf(const ZVFixture &fixture)
-{
-    ZelvaneModel::FixtureFigures figures;
-    figures.electricalLength = fixture.ElectricalLength;
-    figures.resistance = fixture.Resistance;
-    figures.power = fixture.Power;
-    figures.powerFactor = fixture.PowerFactor;
-    figures.fudgeFactor = fixture.FudgeFactor;
-    figures.safetyRequired = fixture.SafetyRequired;
-    return figures;
-}
-
-ZelvaneModel::SelectedFixture selectedOf(const ZVFixture &fixture)
-{
-    ZelvaneModel::SelectedFixture selected;
-    selected.figures = figuresOf(fixture);
-    selected.family = fixture.Family;
-    selected.maxVoltageDrop = fixture.MaxVoltageDrop;
-    selected.minVoltage = fixture.MinVoltage;
-    selected.voltageDropPercent = fixture.VoltageDropPercent;
-    selected.maxPower = fixture.MaxPower;
-    selected.maxFixtureCurrent = fixture.MaxFixtureCurrent;
-    selected.maxFixtureLength = fixture.MaxFixtureLength;
-    return selected;
-}
-
-// Selector rows map by position into a record's lists; a row outside the
-// list names nothing.
-template<typename T> T *entryAt(const QList<T *> &list, int index)
-{
-    return index >= 0 && index < list.size() ? list.at(index) : nullptr;
-}
 
 // The selector's figure, or the spin box's when "Other", its last entry, is chosen.
 double chosenFigure(const QComboBox *combo, const QSpinBox *spin)
@@ -118,13 +86,8 @@ QString Wattlan::ZV_TotalsTip() const
     ZVFixture *fixture = ZV_SelectedFixture();
     if (!fixture)
         return tip;
-    // What Add Jumper puts when there is no jumper to copy.
-    CWidget probe;
-    probe.setJumper(fixture, nullptr, -1, -1);
-    const ZelvaneModel::Cell defaultJumper
-        = ZV_SumCell(probe).value_or(ZelvaneModel::Cell::unresolvedJumper(figuresOf(*fixture)));
-    const QString next = ZelvaneModel::headroomLine(
-        ZelvaneModel::headroom(inputs, fixture->JumperRequired, defaultJumper));
+    const QString next = ZelvaneModel::headroomLine(ZelvaneModel::headroom(
+        inputs, fixture->JumperRequired, ZelvaneRules::defaultJumper(*fixture)));
     return next.isEmpty() ? tip : tip + QLatin1Char('\n') + next;
 }
 
@@ -134,10 +97,9 @@ ZelvaneModel::Inputs Wattlan::ZV_Inputs() const
     inputs.lineVoltage = ZV_LineVoltage();
     inputs.maxLoad = ZV_MaxLoad();
     if (const ZVFixture *fixture = ZV_SelectedFixture()) {
-        inputs.fixture = selectedOf(*fixture);
+        inputs.fixture = ZelvaneRules::selectedOf(*fixture);
         if (const ZVPowerSupply *supply = ZV_SelectedSupply())
-            inputs.supply
-                = ZelvaneModel::SupplyLimits {supply->MaxElectricalLength, supply->MaxNumFixtures};
+            inputs.supply = ZelvaneRules::limitsOf(*supply);
         inputs.leader = ZV_SumLeader(*fixture);
     }
     inputs.cells = ZV_SumRun();
@@ -158,36 +120,24 @@ std::optional<ZelvaneModel::Cell> Wattlan::ZV_SumCell(const CWidget &cell) const
     const auto *record = qobject_cast<const ZVFixture *>(cell.item());
     if (!record)
         return std::nullopt; // not a Zelvane cell: it adds nothing
-    const ZelvaneModel::FixtureFigures figures = figuresOf(*record);
     if (cell.itemType() == CWidget::ItemFixture)
-        return ZelvaneModel::Cell::fixture(figures);
+        return ZelvaneRules::fixtureCell(*record);
     if (cell.itemType() != CWidget::ItemJumper)
         return std::nullopt;
-    // The selector leaves both figures alone when it has no jumper type, and
-    // scales the resistance passed in when a custom type has no gauge.
-    double length = std::numeric_limits<double>::quiet_NaN();
-    double resistance = length;
-    if (const JWidget *jumper = cell.jumperWidget())
-        jumper->lengthAndResistance(length, resistance);
-    if (std::isnan(length) || std::isnan(resistance))
-        return ZelvaneModel::Cell::unresolvedJumper(figures);
-    return ZelvaneModel::Cell::jumper(figures, length, resistance);
+    const JWidget *jumper = cell.jumperWidget();
+    return jumper ? ZelvaneRules::jumperCell(*record, jumper->choice())
+                  : ZelvaneModel::Cell::unresolvedJumper(ZelvaneRules::figuresOf(*record));
 }
 
 std::optional<ZelvaneModel::Leader> Wattlan::ZV_SumLeader(const ZVFixture &fixture) const
 {
-    const YmJumper *leader = entryAt(fixture.LeaderList, ui.m_ZV_LeaderType_Combo->currentIndex());
+    const YmJumper *leader
+        = ZelvaneRules::leaderAt(fixture, ui.m_ZV_LeaderType_Combo->currentIndex());
     if (!leader)
         return std::nullopt;
-    double resistancePerFoot = leader->Resistance;
-    if (leader->IsCustom) {
-        const YmWire *wire
-            = entryAt(leader->CustomWireList, ui.m_ZV_LeaderSize_Combo->currentIndex());
-        if (!wire)
-            return std::nullopt;
-        resistancePerFoot = wire->Resistance;
-    }
-    return ZelvaneModel::Leader {double(ui.m_ZV_LeaderLength_Spin->value()), resistancePerFoot};
+    return ZelvaneRules::leaderOf(*leader,
+        ZelvaneRules::gaugeAt(*leader, ui.m_ZV_LeaderSize_Combo->currentIndex()),
+        ui.m_ZV_LeaderLength_Spin->value());
 }
 
 double Wattlan::ZV_LineVoltage() const
@@ -216,14 +166,15 @@ ZVPowerSupply *Wattlan::ZV_SelectedSupply() const
     const ZVFixture *fixture = ZV_SelectedFixture();
     if (!fixture)
         return nullptr;
-    return qobject_cast<ZVPowerSupply *>(
-        entryAt(fixture->ValidSupplyList, ui.m_ZVSupply_Combo->currentIndex()));
+    return const_cast<ZVPowerSupply *>(
+        ZelvaneRules::supplyAt(*fixture, ui.m_ZVSupply_Combo->currentIndex()));
 }
 
 YmJumper *Wattlan::ZV_SelectedLeader() const
 {
     const ZVFixture *fixture = ZV_SelectedFixture();
-    return fixture ? entryAt(fixture->LeaderList, ui.m_ZV_LeaderType_Combo->currentIndex())
+    return fixture ? const_cast<YmJumper *>(
+               ZelvaneRules::leaderAt(*fixture, ui.m_ZV_LeaderType_Combo->currentIndex()))
                    : nullptr;
 }
 
@@ -239,12 +190,8 @@ void Wattlan::on_m_ZVFixture_Combo_currentIndexChanged(int index)
         return;
     }
     if (!sharesFamilyChoices(m_ZV_PreviousFixture, *fixture)) {
-        ui.m_ZVSupply_Combo->clear();
-        for (const YmItem *supply : fixture->ValidSupplyList)
-            ui.m_ZVSupply_Combo->addItem(supply->Name);
-        ui.m_ZV_LeaderType_Combo->clear();
-        for (const YmJumper *leader : fixture->LeaderList)
-            ui.m_ZV_LeaderType_Combo->addItem(leader->Name);
+        Selectors::fillNames(*ui.m_ZVSupply_Combo, ZelvaneRules::supplyNames(*fixture));
+        Selectors::fillNames(*ui.m_ZV_LeaderType_Combo, ZelvaneRules::leaderNames(*fixture));
         ZV_ResetRun();
     }
     m_ZV_PreviousFixture = fixture;
@@ -284,22 +231,20 @@ void Wattlan::on_m_ZV_LeaderType_Combo_currentIndexChanged(int index)
     // After a switch within one family the row may lie beyond the new
     // fixture's leaders; the calculation then has no leader.
     if (const YmJumper *leader = ZV_SelectedLeader()) {
-        if (leader->IsCustom) {
-            ui.m_ZV_LeaderSize_Combo->clear();
-            for (const YmWire *wire : leader->CustomWireList)
-                ui.m_ZV_LeaderSize_Combo->addItem(wire->Name);
-            if (leader->DefaultCustomWire >= 0
-                && leader->DefaultCustomWire < ui.m_ZV_LeaderSize_Combo->count())
-                ui.m_ZV_LeaderSize_Combo->setCurrentIndex(leader->DefaultCustomWire);
+        const ZelvaneRules::LeaderSetup setup = ZelvaneRules::leaderSetup(*leader);
+        if (setup.custom) {
+            // Each wire chosen sets the length's maximum through its own slot.
+            Selectors::fillNames(*ui.m_ZV_LeaderSize_Combo, setup.gauges);
+            if (setup.defaultGaugeRow >= 0)
+                ui.m_ZV_LeaderSize_Combo->setCurrentIndex(setup.defaultGaugeRow);
             ui.m_ZV_LeaderSize_Label->show();
             ui.m_ZV_LeaderSize_Combo->show();
-            ui.m_ZV_LeaderLength_Spin->setValue(truncatedSpinValue(leader->DefaultCustomLength));
         } else {
             ui.m_ZV_LeaderSize_Label->hide();
             ui.m_ZV_LeaderSize_Combo->hide();
-            setLeaderLengthMaximum(*ui.m_ZV_LeaderLength_Spin, leader->MaxLeaderLength);
-            ui.m_ZV_LeaderLength_Spin->setValue(truncatedSpinValue(leader->ElectricalLength));
+            ui.m_ZV_LeaderLength_Spin->setMaximum(setup.lengthMaximum);
         }
+        ui.m_ZV_LeaderLength_Spin->setValue(setup.length);
     }
     ZV_Update();
 }
@@ -309,8 +254,8 @@ void Wattlan::on_m_ZV_LeaderSize_Combo_currentIndexChanged(int index)
     if (index < 0)
         return;
     const YmJumper *leader = ZV_SelectedLeader();
-    if (const YmWire *wire = leader ? entryAt(leader->CustomWireList, index) : nullptr)
-        setLeaderLengthMaximum(*ui.m_ZV_LeaderLength_Spin, wire->MaxLength);
+    if (const YmWire *wire = leader ? ZelvaneRules::gaugeAt(*leader, index) : nullptr)
+        ui.m_ZV_LeaderLength_Spin->setMaximum(ZelvaneRules::gaugeLengthMaximum(*wire));
     ZV_Update();
 }
 
@@ -349,9 +294,7 @@ void Wattlan::ZV_AddFixture(bool continuePattern)
     if (!fixture)
         return; // nothing to add a cell for
     CFrame *frame = ui.m_ZV_Frame;
-    // A jumper first when the fixture needs one, or to go on with the pattern.
-    if ((frame->fixtureCount() >= 1 && fixture->JumperRequired)
-        || (continuePattern && RunCells::endsWithJumperThenFixture(*frame)))
+    if (RunCells::addsJumperFirst(*frame, fixture->JumperRequired, continuePattern))
         ZV_AddJumper();
     auto *cell = new CWidget;
     cell->setFixture(fixture, frame->fixtureCount() + 1);

@@ -6,6 +6,7 @@
 #include "readersupport.h"
 #include "testsupport.h"
 #include "updatefile.h"
+#include "wattlan.h"
 #include "xmlnesting.h"
 
 #include <QDomDocument>
@@ -140,13 +141,13 @@ private slots:
         READERS_CHECK(m_updates, shortened(entries));
     }
 
-    // Without a reporter of its own the loader shows each problem in a box.
-    void defaultReporterShowsAWarningBox()
+    // The window shows each problem of the catalogue in a box.
+    void windowShowsCatalogueProblemsInBoxes()
     {
         CapturingPrompter prompter;
         QTemporaryDir dir;
-        Database database;
-        QVERIFY(!database.load(QDir(dir.path())));
+        Wattlan window(QDir(dir.path()));
+        QVERIFY(!window.databaseLoaded());
         QCOMPARE(prompter.texts(),
             QStringList(QStringLiteral("Cannot read database file %1:\nNo such file or directory.")
                             .arg(dir.filePath(QStringLiteral("ym_config_zv.xml")))));

@@ -54,15 +54,30 @@ QString readText(const QString &path)
     return QString::fromUtf8(file.readAll());
 }
 
+// Every project file of the corpora: the command line's own and the readers'.
+QStringList projectCorpus()
+{
+    QStringList files;
+    for (const QString folder : {"tests/data/cli/projects", "tests/readers/project"}) {
+        const QFileInfoList found = QDir(sourcePath(folder)).entryInfoList({"*.xml"}, QDir::Files);
+        if (found.isEmpty())
+            qFatal("%s holds no project file", folder);
+        for (const QFileInfo &file : found)
+            files << file.absoluteFilePath();
+    }
+    return files;
+}
+
 // A figure read back from JSON, where a figure that is no number is null.
 double number(const QJsonValue &value)
 {
     return value.isDouble() ? value.toDouble() : std::nan("");
 }
 
+// JSON has no infinity: a figure that is not finite reads back as null, NaN here.
 bool same(double a, double b)
 {
-    return a == b || (std::isnan(a) && std::isnan(b));
+    return a == b || (std::isnan(a) && !std::isfinite(b)) || (std::isnan(b) && !std::isfinite(a));
 }
 
 bool close(double a, double b)
@@ -162,11 +177,13 @@ void TestCli::checkPrintsFindingsByFileAndLine()
 void TestCli::checkErrorsAreTheWindowsStartupBoxes_data()
 {
     QTest::addColumn<QString>("catalogue");
-    for (const QString parent :
-        {"tests/data/database", "tests/data/startup", "tests/data/cli/check"})
-        for (const QString &name :
-            QDir(sourcePath(parent)).entryList(QDir::Dirs | QDir::NoDotAndDotDot))
+    for (const QString parent : {"tests/readers/database", "tests/data/cli/check"}) {
+        const QStringList names
+            = QDir(sourcePath(parent)).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
+        QVERIFY2(!names.isEmpty(), qPrintable(parent + " holds no catalogue"));
+        for (const QString &name : names)
             QTest::newRow(qPrintable(name)) << sourcePath(parent + QLatin1Char('/') + name);
+    }
 }
 
 void TestCli::checkErrorsAreTheWindowsStartupBoxes()
@@ -187,10 +204,7 @@ void TestCli::runEqualsFileOpen_data()
 {
     QTest::addColumn<QString>("file");
     QTest::addColumn<int>("index");
-    QStringList files;
-    for (const QString folder : {"tests/data/cli/projects", "tests/hostile/project"})
-        for (const QFileInfo &file : QDir(sourcePath(folder)).entryInfoList({"*.xml"}, QDir::Files))
-            files << file.absoluteFilePath();
+    const QStringList files = projectCorpus();
     for (int i = 0; i < files.size(); ++i)
         QTest::newRow(qPrintable(QFileInfo(files[i]).fileName())) << files[i] << i;
 }
@@ -203,11 +217,9 @@ void TestCli::runEqualsFileOpen()
     static QJsonArray runs;
     static int status = -1;
     if (status < 0) {
-        QStringList arguments {"run", "--format", "json", "--catalogue", sourcePath("data")};
-        for (const QString folder : {"tests/data/cli/projects", "tests/hostile/project"})
-            for (const QFileInfo &f :
-                QDir(sourcePath(folder)).entryInfoList({"*.xml"}, QDir::Files))
-                arguments << f.absoluteFilePath();
+        const QStringList arguments
+            = QStringList {"run", "--format", "json", "--catalogue", sourcePath("data")}
+            + projectCorpus();
         const Outcome outcome = runCli(arguments);
         runs = QJsonDocument::fromJson(outcome.out.toUtf8()).object().value("runs").toArray();
         status = outcome.status;
@@ -227,6 +239,13 @@ void TestCli::runEqualsFileOpen()
         return;
     }
     QCOMPARE(run.value("opened").toBool(), true);
+    const ZelvaneSettings settings = fixture.window->currentZelvaneSettings();
+    QCOMPARE(run.value("fixture").toString(), settings.fixtureName);
+    QCOMPARE(run.value("supply").toString(), settings.supplyName);
+    const ZelvaneModel::Inputs inputs = fixture.window->zelvaneInputs();
+    QCOMPARE(number(run.value("leaderLength")), inputs.leader ? inputs.leader->length : 0);
+    QCOMPARE(number(run.value("lineVoltage")), inputs.lineVoltage);
+    QCOMPARE(number(run.value("circuit")), inputs.maxLoad);
     const ZelvaneModel::Result result = ZelvaneModel::calculate(fixture.window->zelvaneInputs());
     QCOMPARE(run.value("fixtures").toInt(), result.fixtureCount);
     QCOMPARE(run.value("valid").toBool(), result.valid);

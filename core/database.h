@@ -29,7 +29,7 @@ public:
     // The same from another directory.
     bool load(const QDir &directory);
 
-    // Where the problems found while reading go; by default a warning box.
+    // Where the problems found while reading go; by default the fallback of DatabaseWarning.
     void setReporter(DatabaseReporter reporter);
 
     // Reads one file of the directory being loaded; false only when it cannot

@@ -1,6 +1,7 @@
 #include "tessanmodel.h"
 
 #include "runbound.h"
+#include "runrules.h"
 #include "runwalk.h"
 
 #include <QCoreApplication>
@@ -82,12 +83,6 @@ Result evaluate(const Inputs &inputs, Profile *profile)
     Totals totals;
     TS_SumRun(inputs, fixtureCount, totals, profile);
     return judge(inputs, totals, fixtureCount);
-}
-
-bool endsWithJumperThenFixture(const QList<Cell> &cells)
-{
-    const qsizetype size = cells.size();
-    return size >= 2 && isFixture(cells.at(size - 1)) && !isFixture(cells.at(size - 2));
 }
 
 // Texts are marked for the main window's context, which shows them.
@@ -181,7 +176,7 @@ Headroom headroom(const Inputs &inputs, const Cell &nextFixture)
     if (!room.canGrow)
         return room;
     Inputs next = inputs;
-    room.addsJumper = endsWithJumperThenFixture(next.cells);
+    room.addsJumper = RunRules::addsJumperFirst(next.cells, fixtureCount, false, true, isFixture);
     if (room.addsJumper) {
         const auto last = std::find_if(next.cells.crbegin(), next.cells.crend(),
             [](const Cell &cell) { return !isFixture(cell); });

@@ -166,6 +166,13 @@ LoadResult load(const QString &fileName, QDomDocument &document, QString *reason
     return parse(bytes, document, reason) ? LoadResult::Loaded : LoadResult::NotConfiguration;
 }
 
+QString refusal(LoadResult result, const QString &fileName, const QString &reason)
+{
+    if (result == LoadResult::Unreadable)
+        return Texts::tr("Cannot read file %1:\n%2.").arg(fileName, reason);
+    return Texts::tr("%1 is not a Wattlan configuration.\n%2").arg(fileName, reason);
+}
+
 ZelvaneSettings settingsFrom(const QDomElement &root)
 {
     ZelvaneSettings settings;

@@ -18,13 +18,15 @@ struct DatabaseLocation
 using DatabaseReporter = std::function<void(const QString &text)>;
 
 // The one way database problems reach the user: records and the loader call
-// report(), which hands the text to the reporter in force. The default one
-// shows a modal warning box captioned "Wattlan" over the active window.
+// report(), which hands the text to the reporter in force, or else to the
+// fallback: the debug output, unless a program installs its own (the window
+// shows a warning box).
 class DatabaseWarning
 {
 public:
     static void report(const QString &text);
-    static void showWarningBox(const QString &text);
+    // The reporter for problems found where no other is in force.
+    static void setFallback(DatabaseReporter reporter);
     // Where the problem being reported lies; a reporter may ask it.
     static DatabaseLocation location();
 

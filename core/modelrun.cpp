@@ -1,5 +1,6 @@
 #include "modelrun.h"
 
+#include "runrules.h"
 #include "runwalk.h"
 
 #include <cmath>
@@ -78,11 +79,8 @@ bool ZelvaneModelRun::lastCellIsJumper() const
 
 void ZelvaneModelRun::addFixture(bool continuePattern)
 {
-    const int size = cellCount();
-    const bool patternGoesOn = continuePattern && size >= 2
-        && m_steps[size - 1].kind == ZelvaneModel::Cell::Fixture
-        && m_steps[size - 2].kind == ZelvaneModel::Cell::Jumper;
-    if (((fixtureCount() >= 1 && m_jumperRequired) || patternGoesOn) && !lastCellIsJumper())
+    if (RunRules::addsJumperFirst(m_steps, fixtureCount(), m_jumperRequired, continuePattern,
+            [](const State &step) { return step.kind == ZelvaneModel::Cell::Fixture; }))
         append(m_jumper);
     append(m_fixture);
 }

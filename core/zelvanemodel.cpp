@@ -1,6 +1,7 @@
 #include "zelvanemodel.h"
 
 #include "runbound.h"
+#include "runrules.h"
 #include "runwalk.h"
 
 #include <QCoreApplication>
@@ -253,12 +254,6 @@ Result evaluate(const Inputs &inputs, Profile *profile)
     return result;
 }
 
-bool endsWithJumperThenFixture(const QList<Cell> &cells)
-{
-    const qsizetype size = cells.size();
-    return size >= 2 && isFixture(cells.at(size - 1)) && !isFixture(cells.at(size - 2));
-}
-
 } // namespace
 
 Totals sumCells(const QList<Cell> &cells, int fixtureCount, double voltage)
@@ -289,10 +284,8 @@ Headroom headroom(const Inputs &inputs, bool jumperRequired, const Cell &default
     if (!room.canGrow)
         return room;
     Inputs next = inputs;
-    const bool lastIsJumper = !next.cells.isEmpty() && !isFixture(next.cells.constLast());
-    // Add Jumper never puts a second jumper after a jumper.
-    room.addsJumper = !lastIsJumper
-        && ((fixtureCount >= 1 && jumperRequired) || endsWithJumperThenFixture(next.cells));
+    room.addsJumper
+        = RunRules::addsJumperFirst(next.cells, fixtureCount, jumperRequired, true, isFixture);
     if (room.addsJumper) {
         const auto last = std::find_if(next.cells.crbegin(), next.cells.crend(),
             [](const Cell &cell) { return !isFixture(cell); });

@@ -1,9 +1,6 @@
 #include "databasewarning.h"
 
-#include "prompter.h"
-
-#include <QApplication>
-#include <QCoreApplication>
+#include <QDebug>
 #include <QDomNode>
 
 namespace {
@@ -11,6 +8,12 @@ DatabaseReporter &reporterInForce()
 {
     static DatabaseReporter reporter;
     return reporter;
+}
+
+DatabaseReporter &fallbackReporter()
+{
+    static DatabaseReporter fallback = [](const QString &text) { qWarning().noquote() << text; };
+    return fallback;
 }
 
 DatabaseLocation &locationInForce()
@@ -26,13 +29,13 @@ void DatabaseWarning::report(const QString &text)
     if (reporter)
         reporter(text);
     else
-        showWarningBox(text);
+        fallbackReporter()(text);
 }
 
-void DatabaseWarning::showWarningBox(const QString &text)
+void DatabaseWarning::setFallback(DatabaseReporter reporter)
 {
-    Prompter::warning(
-        QApplication::activeWindow(), QCoreApplication::translate("Database", "Wattlan"), text);
+    if (reporter)
+        fallbackReporter() = std::move(reporter);
 }
 
 DatabaseWarning::Scope::Scope(DatabaseReporter reporter) : m_previous(reporterInForce())

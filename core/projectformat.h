@@ -56,6 +56,8 @@ enum class LoadResult {
 // XML within the bounds above whose root element is "Wattlan"; otherwise
 // reason says, for a person, what is wrong with it.
 LoadResult load(const QString &fileName, QDomDocument &document, QString *reason);
+// Why File, Open refuses a file that load() did not load, for a person.
+QString refusal(LoadResult result, const QString &fileName, const QString &reason);
 
 // The settings stored on root; an attribute that is missing takes its
 // default and a number that does not read as one becomes 0.
