@@ -188,4 +188,10 @@ private:
     ZVFixture *m_ZV_PreviousFixture = nullptr;
     // The fixture the Tessan fixture rule last applied.
     TSFixture *m_TS_PreviousFixture = nullptr;
+    // The Zelvane run's model cells, read from the run editor's cells that
+    // changed only; how many of them the first i + 1 editor cells give; and
+    // the walk grown over them.
+    mutable QList<ZelvaneModel::Cell> m_ZV_Cells;
+    mutable QList<int> m_ZV_CellsUpTo;
+    mutable ZelvaneModel::GrownWalk m_ZV_Walk;
 };

@@ -3,6 +3,8 @@
 #include "cinternalframe.h"
 #include "cwidget.h"
 
+#include <algorithm>
+
 namespace {
 // Puts the cell's widget on the surface at (x, y) and returns its height. A
 // widget that is already there is left untouched, so that relaying out a long
@@ -53,9 +55,9 @@ void CFrame::addCell(CWidget *cell)
     if (!cell || m_cells.contains(cell))
         return;
     m_cells.append(cell);
-    connect(cell, &CWidget::valueChanged, this, &CFrame::updateFrame);
+    connect(cell, &CWidget::valueChanged, this, &CFrame::cellChanged);
     countCell(cell, +1);
-    updateFrame();
+    layOutFrom(int(m_cells.size()) - 1);
 }
 
 void CFrame::removeCell(int index)
@@ -71,7 +73,7 @@ void CFrame::removeCell(int index)
         countCell(cell, -1);
         delete cell;
     }
-    updateFrame();
+    layOutFrom(index < 0 ? int(m_cells.size()) : index);
 }
 
 void CFrame::resetFrame()
@@ -84,28 +86,58 @@ void CFrame::resetFrame()
         m_modified = true;
     while (!m_cells.isEmpty())
         delete m_cells.takeLast();
+    m_placements.clear();
+    markChangedFrom(0);
     m_surface->resize(0, 0);
     emit frameChanged();
 }
 
 void CFrame::updateFrame()
 {
-    int y = FirstY;
-    int previousHeight = 0;
-    bool previousIsFixture = true;
+    layOutFrom(0);
+}
+
+void CFrame::cellChanged()
+{
+    const int index = int(m_cells.indexOf(qobject_cast<CWidget *>(sender())));
+    layOutFrom(index < 0 ? 0 : index);
+}
+
+void CFrame::markChangedFrom(int index)
+{
+    m_unchangedCells = std::min(m_unchangedCells, index);
+}
+
+int CFrame::takeUnchangedCount()
+{
+    const int unchanged = std::min(m_unchangedCells, int(m_cells.size()));
+    m_unchangedCells = int(m_cells.size());
+    return unchanged;
+}
+
+void CFrame::layOutFrom(int index)
+{
+    markChangedFrom(index);
+    // Each cell's place follows from the one before it: only the cells from
+    // index on move, so a long run grows at the cost of its new cells.
+    const int first = std::clamp(index, 0, int(m_placements.size()));
+    m_placements.resize(first);
+    Placement placed = first > 0 ? m_placements.at(first - 1) : Placement {FirstY, 0, true};
     // The surface only grows here; only a reset shrinks it.
     QSize extent = m_surface->size();
-    for (const CWidget *cell : std::as_const(m_cells)) {
-        if (!cell->widget())
-            continue; // nothing to show: such a cell takes no place in the run
-        const bool isFixture = cell->itemType() == CWidget::ItemFixture;
-        const bool isJumper = cell->itemType() == CWidget::ItemJumper;
-        // Staying in a column steps a whole cell down, changing column half a cell.
-        const bool sameColumn
-            = (isFixture && previousIsFixture) || (isJumper && !previousIsFixture);
-        y += (sameColumn ? previousHeight : previousHeight / 2) + CellGap;
-        previousHeight = placeCell(cell, y, m_surface, extent);
-        previousIsFixture = isFixture;
+    for (int i = first; i < m_cells.size(); ++i) {
+        const CWidget *cell = m_cells.at(i);
+        if (cell->widget()) {
+            const bool isFixture = cell->itemType() == CWidget::ItemFixture;
+            const bool isJumper = cell->itemType() == CWidget::ItemJumper;
+            // Staying in a column steps a whole cell down, changing column half a cell.
+            const bool sameColumn
+                = (isFixture && placed.isFixture) || (isJumper && !placed.isFixture);
+            placed.y += (sameColumn ? placed.height : placed.height / 2) + CellGap;
+            placed.height = placeCell(cell, placed.y, m_surface, extent);
+            placed.isFixture = isFixture;
+        } // a cell without a widget takes no place in the run
+        m_placements.append(placed);
     }
     if (extent != m_surface->size())
         m_surface->resize(extent);

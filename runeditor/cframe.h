@@ -46,6 +46,11 @@ public:
     bool isModified() const { return m_modified; }
     void clearModified() { m_modified = false; }
 
+    // How many leading cells are as they were at the last call: none was
+    // removed, replaced or edited since. A run's calculation keeps what it
+    // knows of those and reads only the others.
+    int takeUnchangedCount();
+
     // The surface the cells are laid out on.
     CInternalFrame *surface() const { return m_surface; }
 
@@ -60,13 +65,28 @@ signals:
     void frameChanged();
 
 public slots:
-    // Lays the cells out again, repaints and signals the change.
+    // Lays every cell out again, repaints and signals the change.
     void updateFrame();
     // Removes and deletes all cells.
     void resetFrame();
 
+private slots:
+    // A jumper's type, gauge or length changed.
+    void cellChanged();
+
 private:
+    // Where a cell was placed, and what the next cell's place follows from.
+    struct Placement
+    {
+        int y = 0;
+        int height = 0;
+        bool isFixture = true;
+    };
+
     void countCell(const CWidget *cell, int delta);
+    // Places the cells from index on again, repaints and signals the change.
+    void layOutFrom(int index);
+    void markChangedFrom(int index);
 
     QList<CWidget *> m_cells;
     int m_fixtureCount = 0;
@@ -75,4 +95,6 @@ private:
     CInternalFrame *m_surface;
     int m_techType = 0;
     bool m_modified = false;
+    QList<Placement> m_placements; // one a cell, in run order
+    int m_unchangedCells = 0;
 };

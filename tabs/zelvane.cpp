@@ -42,7 +42,7 @@ const QColor InvalidRunColor(255, 128, 128);
 
 void Wattlan::ZV_Update()
 {
-    const ZelvaneModel::Result result = ZelvaneModel::calculate(ZV_Inputs());
+    const ZelvaneModel::Result result = ZelvaneModel::calculate(ZV_Inputs(), m_ZV_Walk);
     ui.m_ZV_DerateLoad_Label->setText(
         tr("(derated to %1 amps)").arg(result.deratedLoad, 0, 'g', 6));
     ui.m_ZV_TotalFixtures_Label->setText(
@@ -108,11 +108,20 @@ ZelvaneModel::Inputs Wattlan::ZV_Inputs() const
 
 QList<ZelvaneModel::Cell> Wattlan::ZV_SumRun() const
 {
-    QList<ZelvaneModel::Cell> cells;
-    for (const CWidget *cell : ui.m_ZV_Frame->cells())
-        if (const std::optional<ZelvaneModel::Cell> figures = ZV_SumCell(*cell))
-            cells << *figures;
-    return cells;
+    // Only the cells that changed since the last look are read again, so
+    // that a run grown one fixture at a time costs its new cells only.
+    const QList<CWidget *> &frameCells = ui.m_ZV_Frame->cells();
+    const int unchanged = ui.m_ZV_Frame->takeUnchangedCount();
+    m_ZV_CellsUpTo.resize(unchanged);
+    const int kept = unchanged > 0 ? m_ZV_CellsUpTo.constLast() : 0;
+    m_ZV_Cells.resize(kept);
+    m_ZV_Walk.keepFirst(kept);
+    for (int i = unchanged; i < frameCells.size(); ++i) {
+        if (const std::optional<ZelvaneModel::Cell> figures = ZV_SumCell(*frameCells.at(i)))
+            m_ZV_Cells << *figures;
+        m_ZV_CellsUpTo << int(m_ZV_Cells.size());
+    }
+    return m_ZV_Cells;
 }
 
 std::optional<ZelvaneModel::Cell> Wattlan::ZV_SumCell(const CWidget &cell) const
