@@ -19,6 +19,8 @@ QList<QKeySequence> platformSaveAsKeys()
 
 void Wattlan::offerAllTools()
 {
+    if (m_allTools)
+        return;
     m_allTools = true;
 
     // The flex string and Tessan pages follow Zelvane in the form's order; the
@@ -63,8 +65,12 @@ void Wattlan::offerAllTools()
         });
 
     // Every edit of what a project file keeps is an unsaved change until the
-    // next New, Open or Save (setCurrentFile).
-    const auto changed = [this] { setWindowModified(true); };
+    // next New, Open or Save (setCurrentFile). Marked once: each mark retitles
+    // the window on the display, and Maximize edits the run hundreds of times.
+    const auto changed = [this] {
+        if (!isWindowModified())
+            setWindowModified(true);
+    };
     for (QComboBox *combo : {ui.m_ZVFixture_Combo, ui.m_ZVSupply_Combo, ui.m_ZV_LineVoltage_Combo,
              ui.m_ZV_MaxLoad_Combo, ui.m_ZV_LeaderType_Combo, ui.m_ZV_LeaderSize_Combo})
         connect(combo, &QComboBox::currentIndexChanged, this, changed);
