@@ -13,8 +13,8 @@ const QString ProgramName = QStringLiteral("wattlan");
 void acceptToolkitOptions(QCommandLineParser &parser)
 {
     const QStringList withValue {"platform", "platformpluginpath", "platformtheme", "plugin",
-        "qwindowgeometry", "qwindowicon", "qwindowtitle", "session", "display", "geometry", "style",
-        "stylesheet", "qmljsdebugger"};
+        "qwindowgeometry", "qwindowicon", "qwindowtitle", "session", "display", "geometry", "name",
+        "title", "visual", "style", "stylesheet", "qmljsdebugger"};
     const QStringList switches {"reverse", "widgetcount", "nograb", "dograb", "testability"};
     for (const QString &name : withValue) {
         QCommandLineOption option(name, QString(), QStringLiteral("value"));
