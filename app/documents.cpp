@@ -61,9 +61,22 @@ void Wattlan::handleSaveAsAction()
     saveConfigurationAs(cancelled);
 }
 
+bool Wattlan::hasUnsavedChanges() const
+{
+    // The plain window goes by its run alone.
+    return m_allTools ? isWindowModified() : ui.m_ZV_Frame->isModified();
+}
+
+bool Wattlan::needsFileName() const
+{
+    // With every tool the name New gives is only shown, never written to:
+    // in the working folder it would land wherever the program was started.
+    return m_fileName.isEmpty() || (m_allTools && m_fileName == UntitledName);
+}
+
 void Wattlan::handleSaveAction()
 {
-    if (m_fileName.isEmpty()) {
+    if (needsFileName()) {
         handleSaveAsAction();
         return;
     }
@@ -133,7 +146,7 @@ void Wattlan::saveConfigurationAs(bool &cancelled)
 void Wattlan::offerToSaveIfNeeded(bool &cancelled)
 {
     cancelled = false;
-    if (!ui.m_ZV_Frame->isModified())
+    if (!hasUnsavedChanges())
         return;
 
     QMessageBox box(this);
@@ -148,11 +161,14 @@ void Wattlan::offerToSaveIfNeeded(bool &cancelled)
 
     switch (box.standardButton(box.clickedButton())) {
     case QMessageBox::Save:
-        // A failed write still lets the caller go on.
-        if (!m_fileName.isEmpty())
+        if (!needsFileName())
             writeConfiguration(m_fileName);
         else
             saveConfigurationAs(cancelled);
+        // A failed write lets the plain window's caller go on; with every
+        // tool it keeps the changes, and the caller stops.
+        if (m_allTools && isWindowModified())
+            cancelled = true;
         break;
     case QMessageBox::Discard:
         break;

@@ -1,3 +1,4 @@
+#include "commandline.h"
 #include "startup.h"
 
 #include <QApplication>
@@ -5,8 +6,22 @@
 #include <QLocale>
 #include <QTranslator>
 
+#include <cstdio>
+
 int main(int argc, char *argv[])
 {
+    // Answered before the application object, which needs a display.
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    const StartRequest request
+        = readCommandLine(arguments, qEnvironmentVariable("WATTLAN_CALLER_DIR"));
+    if (request.exits) {
+        std::fputs(qPrintable(request.output), stdout);
+        std::fputs(qPrintable(request.error), stderr);
+        return request.exitStatus;
+    }
+
     QApplication app(argc, argv);
     // Without these the settings store would land under "Unknown Organization".
     QCoreApplication::setOrganizationName(QStringLiteral("Orvane"));
@@ -27,5 +42,5 @@ int main(int argc, char *argv[])
         QCoreApplication::installTranslator(&appTranslator);
 
     // The product database lies beside the executable.
-    return runMainWindow(QDir(QCoreApplication::applicationDirPath()));
+    return runMainWindow(QDir(QCoreApplication::applicationDirPath()), request);
 }

@@ -131,13 +131,18 @@ Wattlan *Wattlan::instance()
 
 void Wattlan::updateWindowTitle()
 {
-    setWindowTitle(tr("%1 Release %2.%3.%4 [Build %5-%6]")
-                       .arg(QStringLiteral("Wattlan"))
-                       .arg(Version::VERSION_MAJOR)
-                       .arg(Version::VERSION_MINOR)
-                       .arg(Version::VERSION_REVISION)
-                       .arg(Version::BUILD_DATE)
-                       .arg(QLatin1String(Version::BUILD_NUMBER)));
+    const QString release = tr("%1 Release %2.%3.%4 [Build %5-%6]")
+                                .arg(QStringLiteral("Wattlan"))
+                                .arg(Version::VERSION_MAJOR)
+                                .arg(Version::VERSION_MINOR)
+                                .arg(Version::VERSION_REVISION)
+                                .arg(Version::BUILD_DATE)
+                                .arg(QLatin1String(Version::BUILD_NUMBER));
+    // With every tool the title names the document and marks unsaved changes.
+    if (m_allTools)
+        setWindowTitle(tr("%1[*] – %2").arg(currentFileDisplayName(), release));
+    else
+        setWindowTitle(release);
 }
 
 void Wattlan::setCurrentFile(const QString &fileName)
@@ -149,6 +154,8 @@ void Wattlan::setCurrentFile(const QString &fileName)
     if (ui.actionSave_As)
         ui.actionSave_As->setText(tr("Save %1 &As...").arg(shownName));
     updateWindowTitle();
+    // Called only once a file was read or written whole, or by New.
+    setWindowModified(false);
 }
 
 QString Wattlan::currentFileDisplayName() const
@@ -185,7 +192,16 @@ void Wattlan::statusMessage(const QString &text, const QColor &color)
 
 void Wattlan::closeEvent(QCloseEvent *event)
 {
-    // Closing never asks about unsaved changes.
+    // With every tool, unsaved changes are offered for saving first, and a
+    // save that fails keeps the window; the plain window closes without asking.
+    if (m_allTools) {
+        bool cancelled = false;
+        offerToSaveIfNeeded(cancelled);
+        if (cancelled) {
+            event->ignore();
+            return;
+        }
+    }
     event->accept();
 }
 

@@ -46,6 +46,13 @@ public:
     // The product database, read-only after the constructor.
     const Database &database() const { return m_database; }
 
+    // Offers every tool (app/fullwindow.cpp): the Tessan and flex string
+    // tabs, the document commands with the tool bar, and Preferences in a
+    // menu. The window then keeps track of unsaved changes of the Zelvane
+    // configuration (windowModified, shown in the title) and offers to save
+    // them before it closes.
+    void offerAllTools();
+
     // Opens a project file as File, Open does once the file is chosen; a
     // refused file is reported through the Prompter.
     void openConfiguration(const QString &fileName) { readConfiguration(fileName); }
@@ -133,6 +140,9 @@ private:
     void applyZelvaneSettings(const ZelvaneSettings &settings);
     void refuseToOpen(const QString &fileName, const QString &text);
     void offerToSaveIfNeeded(bool &cancelled);
+    bool hasUnsavedChanges() const;
+    // Whether Save must ask for a name: nothing has been opened or saved.
+    bool needsFileName() const;
     void saveConfigurationAs(bool &cancelled);
     void newConfiguration();
 
@@ -183,6 +193,7 @@ private:
     Ui::WattlanClass ui;
     QString m_fileName;
     bool m_databaseLoaded = false;
+    bool m_allTools = false;
     // The fixture the Zelvane fixture rule last applied; decides whether a
     // new choice keeps the run.
     ZVFixture *m_ZV_PreviousFixture = nullptr;

@@ -101,12 +101,7 @@ int main(int argc, char *argv[])
         app = std::make_unique<QCoreApplication>(argc, argv);
     }
     QCoreApplication::setApplicationName(QStringLiteral("wattlan-cli"));
-    QCoreApplication::setApplicationVersion(QStringLiteral("%1.%2.%3 Build %4-%5")
-                                                .arg(Version::VERSION_MAJOR)
-                                                .arg(Version::VERSION_MINOR)
-                                                .arg(Version::VERSION_REVISION)
-                                                .arg(Version::BUILD_DATE)
-                                                .arg(QLatin1String(Version::BUILD_NUMBER)));
+    QCoreApplication::setApplicationVersion(Version::text());
 
     QCommandLineParser parser;
     parser.setApplicationDescription(QString::fromUtf8(Description));

@@ -17,16 +17,6 @@ struct Texts
     Q_DECLARE_TR_FUNCTIONS(Wattlan)
 };
 
-QString appVersion()
-{
-    return QStringLiteral("%1.%2.%3 Build %4-%5")
-        .arg(Version::VERSION_MAJOR)
-        .arg(Version::VERSION_MINOR)
-        .arg(Version::VERSION_REVISION)
-        .arg(Version::BUILD_DATE)
-        .arg(QLatin1String(Version::BUILD_NUMBER));
-}
-
 QString atPosition(qint64 line, qint64 column, const QString &what)
 {
     return Texts::tr("Line %1, column %2: %3").arg(line).arg(column).arg(what);
@@ -124,7 +114,7 @@ QByteArray serialise(
 
     writer.writeStartElement(RootTag);
     writer.writeAttribute(QStringLiteral("fileVersion"), QStringLiteral("1.0"));
-    writer.writeAttribute(QStringLiteral("appVersion"), appVersion());
+    writer.writeAttribute(QStringLiteral("appVersion"), Version::text());
     writer.writeAttribute(QStringLiteral("CurrentFixtureName"), settings.fixtureName);
     writer.writeAttribute(QStringLiteral("CurrentSupplyName"), settings.supplyName);
     writer.writeAttribute(QStringLiteral("LineVoltage"), settings.lineVoltage);

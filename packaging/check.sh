@@ -64,11 +64,20 @@ check_cli() {
   fi
 }
 
+# The Exec line of one group of the menu entry, without its field codes.
+desktop_exec() {
+  local prefix=$1 group=$2
+  awk -v group="[$group]" '/^\[/ { inside = ($0 == group) } inside && sub(/^Exec=/, "")' \
+    "$prefix/share/applications/$WATTLAN_APP_ID.desktop" | sed 's/ *%[fFuUik]//g'
+}
+
 check_metadata() {
   local prefix=$1
   need desktop-file-validate appstreamcli
   desktop-file-validate "$prefix/share/applications/$WATTLAN_APP_ID.desktop" ||
     fail "desktop-file-validate"
+  [ "$(desktop_exec "$prefix" "Desktop Action full")" = "wattlan --full" ] ||
+    fail "the menu entry lacks its action \"Wattlan (all tools)\" (wattlan --full)"
   appstreamcli validate --no-net "$prefix/share/metainfo/$WATTLAN_APP_ID.metainfo.xml" ||
     fail "appstreamcli validate"
 }
@@ -121,14 +130,15 @@ watch_windows() {
   )
 }
 
-# Starts the program as the menu entry does: its Exec line, found on the PATH.
+# Starts the program as the menu entry does: the Exec line of its group
+# (the entry itself unless an action is named), found on the PATH, and waits
+# for a window whose title starts with WANT (the main window's by default).
 start_from_menu_entry() {
-  local prefix=$1 scratch=$2 exec_line
-  exec_line=$(sed -n 's/^Exec=//p' "$prefix/share/applications/$WATTLAN_APP_ID.desktop" |
-    sed 's/ *%[fFuUik]//g')
-  [ -n "$exec_line" ] || fail "the desktop entry has no Exec line"
+  local prefix=$1 scratch=$2 group=${3:-Desktop Entry} want=${4:-$WATTLAN_TITLE} exec_line
+  exec_line=$(desktop_exec "$prefix" "$group")
+  [ -n "$exec_line" ] || fail "the desktop entry has no Exec line in [$group]"
   # shellcheck disable=SC2086 # the Exec line is a command with its arguments
-  PATH="$prefix/bin:$PATH" watch_windows "$WATTLAN_TITLE" "$scratch" $exec_line
+  PATH="$prefix/bin:$PATH" watch_windows "$want" "$scratch" $exec_line
 }
 
 check_start() {
@@ -155,6 +165,14 @@ check_start() {
     fail "the main window's class does not match the menu entry's StartupWMClass"
   grep -q 'Icon (' "$scratch/run/found.log" || fail "the main window has no icon"
   echo "installed program started on its catalogue: main window shown, with its icon"
+
+  # The action "Wattlan (all tools)" starts the full window, which names its document.
+  verdict=$(start_from_menu_entry "$prefix" "$scratch/full" "Desktop Action full" "Untitled.xml")
+  if [ "$verdict" != found ]; then
+    cat "$scratch/full/program.log" "$scratch/full/windows.log" >&2 || true
+    fail "the action \"Wattlan (all tools)\" did not show the full window ($verdict)"
+  fi
+  echo "the action \"Wattlan (all tools)\" started the full window"
 
   # The same install without one catalogue file must say so and not reach the
   # main window: this shows that it is the catalogue beside the program that was read.

@@ -104,10 +104,11 @@ private slots:
     }
 
     // The German window: translated, product names kept, and nothing clipped,
-    // also with the custom values and the gauge selector showing. The
-    // toolkit's texts are German too when its translations are installed:
-    // Debian's qt_de.qm only names qtbase_de.qm, so both must lie in the build
-    // folder, the working directory that run.sh starts the program in.
+    // also with the custom values and the gauge selector showing, and on the
+    // pages of the full window. The toolkit's texts are German too when its
+    // translations are installed: Debian's qt_de.qm only names qtbase_de.qm,
+    // so both must lie in the build folder, the working directory that run.sh
+    // starts the program in.
     void germanWindowFits()
     {
         const QString dir = qEnvironmentVariable("WATTLAN_BINARY_DIR");
@@ -135,6 +136,11 @@ private slots:
         fixture.choose("m_ZV_LeaderType_Combo", "Custom Leader");
         QVERIFY(fixture.child<QLabel>("m_ZV_LeaderSize_Label")->isVisibleTo(fixture.window.get()));
         QCOMPARE(clipped(*fixture.window, tabs->widget(0)), QStringList());
+        fixture.offerAllTools(); // and the pages that wattlan --full adds
+        for (int page = 1; page < tabs->count(); ++page) {
+            tabs->setCurrentIndex(page);
+            QCOMPARE(clipped(*fixture.window, tabs->widget(page)), QStringList());
+        }
     }
 };
 

@@ -1,12 +1,17 @@
 // The main window around the tabs, and the application's start-up.
+#include "commandline.h"
+#include "readersupport.h"
 #include "startup.h"
 #include "windowfixture.h"
 
 #include <QFile>
+#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QProcess>
 #include <QRegularExpression>
 #include <QScrollBar>
+#include <QSignalSpy>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTextBlock>
@@ -38,6 +43,18 @@ QString entries(const QComboBox *combo)
     for (int i = 0; i < combo->count(); ++i)
         result << combo->itemText(i);
     return result.join(QLatin1Char('|'));
+}
+
+const QString Release = QStringLiteral("Wattlan Release 2.1.6 [Build 20120202-18]");
+
+// The menus of the menu bar that list action, by their titles.
+QStringList menusListing(const Wattlan &window, const QAction *action)
+{
+    QStringList titles;
+    for (QAction *menu : window.menuBar()->actions())
+        if (!action || menu->menu()->actions().contains(action))
+            titles << menu->text();
+    return titles;
 }
 
 // Whether each entry's item data is an int, its position in the record list.
@@ -181,6 +198,198 @@ private slots:
                             .arg(dir.filePath(names[2]))));
         QCOMPARE(prompter.boxes.first().caption, QStringLiteral("Wattlan"));
         QCOMPARE(prompter.boxes.first().icon, QMessageBox::Warning);
+    }
+
+    void fullWindowCommands_data()
+    {
+        QTest::addColumn<QString>("action");
+        QTest::addColumn<QString>("menu");
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<bool>("icon");
+        QTest::addColumn<bool>("document"); // acts on the Zelvane configuration
+        const auto row
+            = [](const char *action, const char *menu, const char *keys, bool icon, bool document) {
+                  QTest::newRow(action) << action << menu << keys << icon << document;
+              };
+        row("actionNew", "File", "Ctrl+N", true, true);
+        row("actionOpen", "File", "Ctrl+O", true, true);
+        row("actionSave", "File", "Ctrl+S", true, true);
+        row("actionSave_As", "File", "Ctrl+A; Ctrl+Shift+S", false, true); // form's, platform's
+        row("actionPreferences", "Edit", "", false, false);
+        row("actionQuit", "File", "Ctrl+X", false, false);
+    }
+
+    // wattlan --full: the tabs with a calculation in the form's order, the
+    // tool bar, and each command enabled in its menu and triggered by each of
+    // its keys; on the other tabs the document commands' status tips say
+    // that they act on the Zelvane configuration.
+    void fullWindowCommands()
+    {
+        QFETCH(QString, action);
+        QFETCH(QString, menu);
+        QFETCH(QString, keys);
+        QFETCH(bool, icon);
+        QFETCH(bool, document);
+        WindowFixture w;
+        w.offerAllTools();
+        auto *tabs = w.child<QTabWidget>("tabWidget");
+        QStringList titles;
+        for (int i = 0; i < tabs->count(); ++i)
+            titles << tabs->tabText(i) + (tabs->widget(i)->isEnabled() ? "" : " (disabled)");
+        QCOMPARE(titles, QStringList({"Zelvane", "Flex String", "Tessan Fixture"}));
+        QVERIFY(w.child<QToolBar>("toolBar")->isVisible());
+        QCOMPARE(menusListing(*w.window, nullptr), QStringList({"File", "Edit", "Help"}));
+        auto *command = w.child<QAction>(qPrintable(action));
+        QCOMPARE(menusListing(*w.window, command), QStringList(menu));
+        QVERIFY(command->isVisible() && command->isEnabled());
+        QCOMPARE(!command->icon().isNull(), icon);
+        QCOMPARE(QKeySequence::listToString(command->shortcuts()), keys);
+        const QString tip = command->statusTip();
+        tabs->setCurrentIndex(2);
+        QCOMPARE(command->statusTip().contains("Zelvane tab"), document);
+        tabs->setCurrentIndex(0);
+        QCOMPARE(command->statusTip(), tip);
+        QSignalSpy triggered(command, &QAction::triggered);
+        for (const QKeySequence &key : command->shortcuts())
+            QTest::keySequence(w.window.get(), key);
+        QCOMPARE(triggered.count(), command->shortcuts().size());
+    }
+
+    void closingOffersUnsavedChanges_data()
+    {
+        QTest::addColumn<QString>("steps"); // the last one closes: "close" or "exit"
+        QTest::addColumn<int>("key"); // the answer to the offer
+        QTest::addColumn<QString>("saveTo"); // the file dialog's answer
+        QTest::addColumn<QString>("boxes");
+        QTest::addColumn<bool>("closed");
+        QTest::addColumn<bool>("written");
+        const auto row = [](const char *name, const char *steps, int key, const char *saveTo,
+                             const char *boxes, bool closed, bool written) {
+            QTest::newRow(name) << steps << key << saveTo << boxes << closed << written;
+        };
+        row("untouched closes without asking", "close", 0, "", "", true, false);
+        row("a changed voltage alone is offered, D discards", "voltage close", Qt::Key_D, "",
+            "offer", true, false);
+        row("Esc cancels", "voltage exit", Qt::Key_Escape, "", "offer", false, false);
+        row("Enter saves, then closes", "fixture close", Qt::Key_Return, "plan.xml", "offer", true,
+            true);
+        row("a failed save keeps the window", "fixture close", Qt::Key_Return, "missing/plan.xml",
+            "offer|Save Error", false, false);
+        row("a cancelled save dialog keeps the window", "voltage exit", Qt::Key_Return, "", "offer",
+            false, false);
+        row("saved changes are not offered", "voltage save close", 0, "plan.xml", "", true, true);
+        row("Save after New asks for a name", "new save close", 0, "plan.xml", "", true, true);
+    }
+
+    void closingOffersUnsavedChanges()
+    {
+        QFETCH(QString, steps);
+        QFETCH(int, key);
+        QFETCH(QString, saveTo);
+        QFETCH(QString, boxes);
+        QFETCH(bool, closed);
+        QFETCH(bool, written);
+        QTemporaryDir dir;
+        const QString workingDirectory = QDir::currentPath();
+        QVERIFY(QDir::setCurrent(dir.path()));
+        WindowFixture w;
+        w.offerAllTools();
+        w.prompter.clear();
+        w.prompter.messageResponder = CapturingPrompter::pressing(Qt::Key(key));
+        w.prompter.fileNames << (saveTo.isEmpty() ? QString() : dir.filePath(saveTo));
+        for (const QString &step : steps.split(' ')) {
+            if (step == "voltage")
+                w.choose("m_ZV_LineVoltage_Combo", "208");
+            else if (step == "fixture")
+                w.click("m_ZV_AddFixture_Button");
+            else if (step == "new")
+                w.trigger("actionNew");
+            else if (step == "save")
+                QTest::keySequence(w.window.get(), QKeySequence::fromString("Ctrl+S"));
+            else if (step == "exit")
+                w.trigger("actionQuit");
+            else
+                w.window->close();
+        }
+        QDir::setCurrent(workingDirectory);
+        QStringList shown;
+        for (const CapturedBox &box : w.prompter.boxes)
+            shown << (box.caption.isEmpty() ? "offer" : box.caption);
+        QCOMPARE(shown.join('|'), boxes);
+        QCOMPARE(!w.window->isVisible(), closed);
+        QCOMPARE(!saveTo.isEmpty() && QFileInfo(dir.filePath(saveTo)).isFile(), written);
+        QVERIFY(!QFileInfo::exists(dir.filePath("Untitled.xml")));
+        QCOMPARE(w.window->isWindowModified(), !written && !boxes.isEmpty());
+        if (!closed)
+            QCOMPARE(w.window->windowTitle(), "Untitled.xml[*] – " + Release);
+    }
+
+    void commandLine_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("shown"); // the first line printed, or the window started
+        const auto row
+            = [](const char *name, const QStringList &arguments, int status, const QString &shown) {
+                  QTest::newRow(name) << arguments << status << shown;
+              };
+        const QString opened = "plan.xml[*] – " + Release + ", 3 tabs";
+        row("none: the plain window", {}, 0, Release + ", 1 tabs");
+        row("--full", {"--full"}, 0, "Untitled.xml[*] – " + Release + ", 3 tabs");
+        row("-f and a file", {"-f", "sub/../plan.xml"}, 0, opened);
+        row("a file, the toolkit's options", {"-style", "fusion", "-reverse", "plan.xml"}, 0,
+            opened);
+        row("--help", {"--help"}, 0, "Usage: wattlan [options] [FILE]\n");
+        row("--version", {"-platform", "xcb", "--version"}, 0, "Wattlan 2.1.6 Build 20120202-18\n");
+        row("unknown option", {"--ful"}, 2,
+            "wattlan: Unknown option 'ful'. (see wattlan --help)\n");
+        row("two files", {"a.xml", "b.xml"}, 2,
+            "wattlan: one project file at most, not 2 (see wattlan --help)\n");
+    }
+
+    // Help, version and bad arguments are answered with no display; a file
+    // opens as File, Open does: saved again from there it is the same file.
+    void commandLine()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(int, status);
+        QFETCH(QString, shown);
+        QTemporaryDir dir;
+        const QString plan = dir.filePath("plan.xml");
+        QVERIFY(QFile::copy(Readers::sourcePath("tests/readers/expected/saved-project.xml"), plan));
+        QVERIFY(QDir(dir.path()).mkdir("sub"));
+        const StartRequest request
+            = readCommandLine(QStringList("wattlan") + arguments, dir.path());
+        QString printed;
+        if (request.exits) {
+            QProcess program;
+            QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+            for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+                environment.remove(name);
+            program.setProcessEnvironment(environment);
+            program.start(qEnvironmentVariable("WATTLAN_BINARY_DIR") + "/wattlan", arguments);
+            QVERIFY(program.waitForFinished(30000));
+            QCOMPARE(program.exitCode(), status);
+            printed = program.readAllStandardOutput() + program.readAllStandardError();
+            QCOMPARE(printed.count('\n') == 1, !arguments.contains("--help"));
+            printed.truncate(printed.indexOf('\n') + 1);
+        } else {
+            CapturingPrompter prompter;
+            prompter.fileNames << dir.filePath("again.xml");
+            QTimer::singleShot(0, qApp, [&] {
+                for (QWidget *window : QApplication::topLevelWidgets())
+                    if (auto *started = qobject_cast<Wattlan *>(window)) {
+                        printed = started->windowTitle() + (started->isWindowModified() ? " *" : "")
+                            + QString(", %1 tabs").arg(started->findChild<QTabWidget *>()->count());
+                        started->findChild<QAction *>("actionSave_As")->trigger();
+                    }
+                QApplication::closeAllWindows();
+            });
+            QCOMPARE(runMainWindow(testCatalogue(), request), status);
+            if (!request.projectFile.isEmpty())
+                QCOMPARE(Readers::fileBytes(dir.filePath("again.xml")), Readers::fileBytes(plan));
+        }
+        QCOMPARE(printed, shown);
     }
 };
 

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Makes docs/screenshot.png: the main window at start-up on the sample product
-# database, drawn under Xvfb with a fresh home folder (so no stored settings).
+# Makes docs/screenshot.png and docs/screenshot-full.png: the main window at
+# start-up on the sample product database, as it starts by default and with
+# --full, drawn under Xvfb with a fresh home folder (so no stored settings).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 ./setup.sh
@@ -12,25 +13,29 @@ done
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
 mkdir -p docs
-out="$PWD/docs/screenshot.png"
 
 unset QT_QPA_PLATFORM
-export HOME="$scratch" XDG_CONFIG_HOME="$scratch/.config" OUT="$out"
+export HOME="$scratch" XDG_CONFIG_HOME="$scratch/.config"
 # The window icon is read from the working directory, as run.sh does.
 cd build
+# capture OUT [ARGUMENT...]: the main window of ./wattlan ARGUMENT...
 # shellcheck disable=SC2016 # the inner script expands its own variables
-xvfb-run -a -s '-screen 0 1280x1024x24' bash -c '
-  ./wattlan &
+capture='
+  out=$1
+  shift
+  ./wattlan "$@" &
   pid=$!
   for _ in $(seq 1 100); do
-    id=$(xwininfo -root -tree | sed -n "s/^ *\(0x[0-9a-f]*\) \"Wattlan Release.*/\1/p" | head -n 1)
+    id=$(xwininfo -root -tree | sed -n "s/^ *\(0x[0-9a-f]*\) \"[^\"]*Wattlan Release.*/\1/p" | head -n 1)
     [ -n "$id" ] && break
     kill -0 "$pid" 2>/dev/null || { echo "wattlan ended before its window appeared" >&2; exit 1; }
     sleep 0.1
   done
   [ -n "$id" ] || { echo "the main window did not appear" >&2; kill "$pid"; exit 1; }
   sleep 1 # let the first paint finish
-  import -window "$id" "$OUT"
+  import -window "$id" "$out"
   kill "$pid"
+  echo "wrote $out"
 '
-echo "wrote $out"
+xvfb-run -a -s '-screen 0 1280x1024x24' bash -c "$capture" capture "$OLDPWD/docs/screenshot.png"
+xvfb-run -a -s '-screen 0 1280x1024x24' bash -c "$capture" capture "$OLDPWD/docs/screenshot-full.png" --full

@@ -451,6 +451,30 @@ Möchten Sie die Download-Seite öffnen?</translation>
         <source>Next fixture (%1): %2</source>
         <translation>Nächste Leuchte (%1): %2</translation>
     </message>
+    <message>
+        <source>%1[*] – %2</source>
+        <translation>%1[*] – %2</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Bearbeiten</translation>
+    </message>
+    <message>
+        <source>Create a new configuration of the Zelvane tab (project files do not keep this tab)</source>
+        <translation>Neue Konfiguration der Registerkarte Zelvane anlegen (Projektdateien enthalten diese Registerkarte nicht)</translation>
+    </message>
+    <message>
+        <source>Open a configuration into the Zelvane tab, checking for unsaved changes (project files do not keep this tab)</source>
+        <translation>Konfiguration in die Registerkarte Zelvane öffnen, nach ungespeicherten Änderungen fragen (Projektdateien enthalten diese Registerkarte nicht)</translation>
+    </message>
+    <message>
+        <source>Save the configuration of the Zelvane tab (project files do not keep this tab)</source>
+        <translation>Konfiguration der Registerkarte Zelvane speichern (Projektdateien enthalten diese Registerkarte nicht)</translation>
+    </message>
+    <message>
+        <source>Save the configuration of the Zelvane tab to a new file (project files do not keep this tab)</source>
+        <translation>Konfiguration der Registerkarte Zelvane unter neuem Dateinamen speichern (Projektdateien enthalten diese Registerkarte nicht)</translation>
+    </message>
 </context>
 <context>
     <name>WattlanClass</name>

@@ -55,6 +55,15 @@ void WindowFixture::offerDocumentActions() const
         child<QAction>(name)->setVisible(true);
 }
 
+void WindowFixture::offerAllTools() const
+{
+    window->offerAllTools();
+    window->show();
+    window->activateWindow();
+    if (!QTest::qWaitForWindowActive(window.get()))
+        qFatal("the main window did not become active");
+}
+
 QStringList WindowFixture::log() const
 {
     return child<QTextEdit>("m_messageBox")->toPlainText().split(QLatin1Char('\n'));

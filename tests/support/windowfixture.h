@@ -58,6 +58,9 @@ public:
     void trigger(const char *action) const;
     // Makes New, Open, Save and Save As visible, as a build offering them would.
     void offerDocumentActions() const;
+    // Offers every tool as wattlan --full does, and shows the window active,
+    // so that its keys and its close button work as a user's do.
+    void offerAllTools() const;
 
     QStringList log() const;
     QStringList logSince(qsizetype before) const { return log().mid(before); }
