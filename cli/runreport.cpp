@@ -1,9 +1,13 @@
 #include "runreport.h"
 
+#include "cframe.h"
+#include "cwidget.h"
 #include "databasewarning.h"
+#include "jwidget.h"
 #include "maxruns.h"
 #include "prompter.h"
 #include "wattlan.h"
+#include "ymcable.h"
 #include "zvrecords.h"
 
 #include <QAbstractButton>
@@ -56,6 +60,34 @@ double lowestAllowed(const ZelvaneModel::Result &result, const ZelvaneModel::Sel
     return lowest;
 }
 
+// The window's Zelvane cells with their names, as the model gathers them.
+QList<BuiltCell> builtCells(const Wattlan &window)
+{
+    QList<BuiltCell> built;
+    const auto *frame = window.findChild<const CFrame *>(QStringLiteral("m_ZV_Frame"));
+    for (const CWidget *cell : frame ? frame->cells() : QList<CWidget *>()) {
+        const auto *record = qobject_cast<const ZVFixture *>(cell->item());
+        if (!record
+            || (cell->itemType() != CWidget::ItemFixture
+                && cell->itemType() != CWidget::ItemJumper))
+            continue;
+        BuiltCell b;
+        b.fixture = cell->itemType() == CWidget::ItemFixture;
+        const JWidget *jumper = cell->jumperWidget();
+        if (b.fixture) {
+            b.name = record->Name;
+        } else if (const YmJumper *type = jumper ? jumper->selectedJumper() : nullptr) {
+            b.name = type->Name;
+            b.custom = type->IsCustom;
+            b.gauge = b.custom && jumper->selectedWire() ? jumper->selectedWire()->Name : QString();
+            double resistance = 0;
+            jumper->lengthAndResistance(b.length, resistance);
+        }
+        built << b;
+    }
+    return built;
+}
+
 } // namespace
 
 bool openAll(
@@ -85,11 +117,14 @@ bool openAll(
             report.inputs = window.zelvaneInputs();
             report.result = ZelvaneModel::calculate(report.inputs);
             report.profile = ZelvaneModel::profile(report.inputs);
+            report.catalogueVersion = window.database().m_dbVersion;
+            report.built = builtCells(window);
             const auto *fixture = qobject_cast<const ZVFixture *>(
                 window.zelvaneFixtureNamed(report.settings.fixtureName));
             if (fixture && report.inputs.fixture) {
-                report.headroom = ZelvaneModel::headroomLine(ZelvaneModel::headroom(
-                    report.inputs, fixture->JumperRequired, MaxRuns::defaultJumper(*fixture)));
+                report.next = ZelvaneModel::headroom(
+                    report.inputs, fixture->JumperRequired, MaxRuns::defaultJumper(*fixture));
+                report.headroom = ZelvaneModel::headroomLine(report.next);
                 report.minimumVoltage = lowestAllowed(report.result, *report.inputs.fixture);
             }
         }

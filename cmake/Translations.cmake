@@ -17,7 +17,10 @@ foreach(_lang IN LISTS WATTLAN_LANGUAGES)
   list(APPEND WATTLAN_TS_FILES ${PROJECT_SOURCE_DIR}/translations/wattlan_${_lang}.ts)
 endforeach()
 # Obsolete entries are dropped, so a text removed from the code leaves the catalogue too.
-qt_add_lupdate(wattlan_core TS_FILES ${WATTLAN_TS_FILES} OPTIONS -no-obsolete -locations none)
+# The run sheet's texts are the window's too: one catalogue holds both.
+qt_add_lupdate(wattlan_core TS_FILES ${WATTLAN_TS_FILES}
+  SOURCES "$<TARGET_PROPERTY:wattlan_core,SOURCES>;$<TARGET_PROPERTY:wattlan_sheet,SOURCES>"
+  OPTIONS -no-obsolete -locations none)
 qt_add_lrelease(wattlan TS_FILES ${WATTLAN_TS_FILES} QM_FILES_OUTPUT_VARIABLE WATTLAN_QM_FILES)
 install(FILES ${WATTLAN_QM_FILES} DESTINATION ${WATTLAN_PRIVATE_DIR})
 
