@@ -112,12 +112,12 @@ bool openAll(
         Report report;
         report.file = file;
         report.refusal = prompter.texts.join(QLatin1Char('\n'));
+        report.catalogueVersion = window.database().m_dbVersion;
         if (report.opened()) {
             report.settings = window.currentZelvaneSettings();
             report.inputs = window.zelvaneInputs();
             report.result = ZelvaneModel::calculate(report.inputs);
             report.profile = ZelvaneModel::profile(report.inputs);
-            report.catalogueVersion = window.database().m_dbVersion;
             report.built = builtCells(window);
             const auto *fixture = qobject_cast<const ZVFixture *>(
                 window.zelvaneFixtureNamed(report.settings.fixtureName));

@@ -95,6 +95,9 @@ public:
         f.setPointSizeF(points);
         f.setBold(bold);
         f.setHintingPreference(QFont::PreferNoHinting);
+        // No ligatures: "fi" drawn as one glyph reads back from the PDF as one
+        // character, and a search for "fixture" would not find it.
+        f.setStyleStrategy(QFont::PreferNoShaping);
         return f;
     }
     // A font's line height, in points.
@@ -154,12 +157,12 @@ public:
 };
 
 // Text in a rectangle, cut short with an ellipsis where it would not fit.
-void drawFitted(Canvas &c, const QRectF &rect, const QString &text, int flags = Qt::AlignLeft)
+void drawFitted(Canvas &c, const QRectF &rect, const QString &text, int flags = Qt::AlignLeft,
+    Qt::TextElideMode elide = Qt::ElideRight)
 {
     const QFontMetricsF metrics(c.painter.font(), c.painter.device());
     const QRectF r(rect.topLeft() * c.pt, rect.size() * c.pt);
-    c.painter.drawText(
-        r, flags | Qt::AlignVCenter, metrics.elidedText(text, Qt::ElideRight, r.width()));
+    c.painter.drawText(r, flags | Qt::AlignVCenter, metrics.elidedText(text, elide, r.width()));
 }
 
 // Height, in points, of text wrapped into width points.
@@ -230,9 +233,12 @@ Block title(Composer &composer, const Run &run, const QDateTime &madeAt)
     const double bigLine = composer.style.lineHeight(big, &composer.device);
     const double line = composer.style.lineHeight(font, &composer.device) * 1.15;
     const QString date = madeAt.date().toString(Qt::ISODate);
-    QString details = Text::tr("Catalogue version %1").arg(run.catalogueVersion);
+    QStringList parts;
     if (!run.fixture.isEmpty())
-        details = Text::tr("Fixture: %1").arg(run.fixture) + QStringLiteral("    ") + details;
+        parts << Text::tr("Fixture: %1").arg(run.fixture);
+    if (!run.catalogueVersion.isEmpty())
+        parts << Text::tr("Catalogue version %1").arg(run.catalogueVersion);
+    const QString details = parts.join(QStringLiteral("    "));
     return Block {
         bigLine + line, [=](Canvas &c) {
             c.painter.setFont(big);
@@ -495,7 +501,7 @@ void addSummary(Composer &composer, const QList<Run> &runs)
     const QStringList headers {Text::tr("File"), Text::tr("Fixture"), Text::tr("Fixtures"),
         Text::tr("Length"), Text::tr("Power"), Text::tr("Current"), Text::tr("End voltage"),
         Text::tr("Valid")};
-    const QList<double> widths {0.2, 0.26, 0.07, 0.09, 0.09, 0.1, 0.1, 0.09};
+    const QList<double> widths {0.26, 0.2, 0.08, 0.09, 0.08, 0.1, 0.11, 0.08};
     const QFont font = composer.style.font(SmallSize);
     const QFont bold = composer.style.font(SmallSize, true);
     const double line = composer.style.lineHeight(font, &composer.device) * 1.3;
@@ -506,8 +512,10 @@ void addSummary(Composer &composer, const QList<Run> &runs)
                 double left = c.area.left();
                 for (int i = 0; i < cells.size(); ++i) {
                     const double w = widths.at(i) * c.area.width();
+                    // A file's name keeps its end, which tells files apart.
                     drawFitted(c, QRectF(left, c.area.top(), w - 4, line), cells.at(i),
-                        i >= 2 ? Qt::AlignRight : Qt::AlignLeft);
+                        i >= 2 ? Qt::AlignRight : Qt::AlignLeft,
+                        i == 0 ? Qt::ElideMiddle : Qt::ElideRight);
                     left += w;
                 }
             },

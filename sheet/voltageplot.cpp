@@ -86,7 +86,10 @@ void draw(QPainter &painter, const QRectF &frame, const Data &data)
     const double line = metrics.height();
     const QList<QPointF> run = points(data);
 
-    QRectF area = frame.adjusted(2.2 * line, line * 0.6, -line, -2.6 * line);
+    // The last fixture's number is centred on the right edge: room for its half.
+    const double lastX = std::max(run.constLast().x(), 1.0);
+    const double labelWidth = metrics.horizontalAdvance(number(lastX)) + line * 2;
+    QRectF area = frame.adjusted(2.2 * line, line * 0.6, -labelWidth / 2, -2.6 * line);
     if (!data.title.isEmpty())
         area.setTop(area.top() + 1.4 * line);
     const PlotTicks::Axis volts
@@ -95,8 +98,6 @@ void draw(QPainter &painter, const QRectF &frame, const Data &data)
     for (const double tick : volts.ticks)
         widest = std::max(widest, metrics.horizontalAdvance(number(tick)));
     area.setLeft(area.left() + widest + 0.4 * line);
-    const double lastX = std::max(run.constLast().x(), 1.0);
-    const double labelWidth = metrics.horizontalAdvance(number(lastX)) + line * 2;
     const PlotTicks::Axis fixtures
         = PlotTicks::axis(0, lastX, std::max(2, int(area.width() / labelWidth)), 1, false);
     const auto at = [&](double x, double v) {

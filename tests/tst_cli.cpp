@@ -22,25 +22,6 @@ Q_DECLARE_METATYPE(MaxRuns::Row)
 
 namespace {
 
-struct Outcome
-{
-    int status = -1;
-    QString out;
-    QString err;
-};
-
-Outcome runCli(const QStringList &arguments)
-{
-    QProcess process;
-    process.start(
-        qEnvironmentVariable("WATTLAN_BINARY_DIR") + QStringLiteral("/wattlan-cli"), arguments);
-    if (!process.waitForFinished(120000))
-        qFatal("wattlan-cli did not finish");
-    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
-        QString::fromUtf8(process.readAllStandardOutput()),
-        QString::fromUtf8(process.readAllStandardError())};
-}
-
 QString sourcePath(const QString &path)
 {
     return qEnvironmentVariable("WATTLAN_SOURCE_DIR") + QLatin1Char('/') + path;
