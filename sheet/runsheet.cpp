@@ -165,6 +165,16 @@ void drawFitted(Canvas &c, const QRectF &rect, const QString &text, int flags = 
     c.painter.drawText(r, flags | Qt::AlignVCenter, metrics.elidedText(text, elide, r.width()));
 }
 
+// The width, in points, of the widest of the texts.
+double widest(const Composer &composer, const QFont &font, const QStringList &texts)
+{
+    const QFontMetricsF metrics(font, &composer.device);
+    double width = 0;
+    for (const QString &text : texts)
+        width = std::max(width, metrics.horizontalAdvance(text));
+    return width / composer.style.pt();
+}
+
 // Height, in points, of text wrapped into width points.
 double wrappedHeight(const Composer &composer, const QFont &font, double width, const QString &text)
 {
@@ -203,25 +213,43 @@ Block table(Composer &composer, const QList<Rows> &columns)
     const QFont font = composer.style.font(BodySize);
     const QFont bold = composer.style.font(BodySize, true);
     const double line = composer.style.lineHeight(font, &composer.device) * 1.15;
+    constexpr double Space = 10;
     int rows = 0;
-    for (const Rows &column : columns)
+    QList<double> labelWidths; // each column's widest label, and a space
+    QList<double> widths; // each column's widest label and widest value
+    double needed = 0;
+    for (const Rows &column : columns) {
         rows = std::max(rows, int(column.size()));
+        QStringList labels;
+        QStringList values;
+        for (const auto &[label, value] : column) {
+            labels << label;
+            values << value;
+        }
+        labelWidths << widest(composer, bold, labels) + Space;
+        widths << labelWidths.constLast() + widest(composer, font, values) + Space;
+        needed += widths.constLast();
+    }
+    // What the columns need, and the paper left over shared out evenly.
+    const double spare = (composer.width - needed) / columns.size();
+    for (double &width : widths)
+        width = spare >= 0 ? width + spare : composer.width / columns.size();
     return Block {
         rows * line, [=](Canvas &c) {
-            const double columnWidth = c.area.width() / columns.size();
+            double left = c.area.left();
             for (int i = 0; i < columns.size(); ++i) {
-                const double left = c.area.left() + i * columnWidth;
-                const double labelWidth = columnWidth * 0.36;
+                const double labelWidth = std::min(labelWidths.at(i), widths.at(i) * 0.55);
                 for (int row = 0; row < columns.at(i).size(); ++row) {
                     const double top = c.area.top() + row * line;
                     c.painter.setFont(bold);
-                    drawFitted(
-                        c, QRectF(left, top, labelWidth - 4, line), columns.at(i).at(row).first);
+                    drawFitted(c, QRectF(left, top, labelWidth - Space, line),
+                        columns.at(i).at(row).first);
                     c.painter.setFont(font);
                     drawFitted(c,
-                        QRectF(left + labelWidth, top, columnWidth - labelWidth - 8, line),
+                        QRectF(left + labelWidth, top, widths.at(i) - labelWidth - Space, line),
                         columns.at(i).at(row).second);
                 }
+                left += widths.at(i);
             }
         }};
 }
@@ -282,7 +310,7 @@ Block limits(Composer &composer, const Run &run)
     const QFont font = composer.style.font(BodySize);
     const QFont bold = composer.style.font(BodySize, true);
     const double line = composer.style.lineHeight(font, &composer.device) * 1.15;
-    const double markWidth = 48;
+    const double markWidth = widest(composer, bold, {Text::tr("holds"), Text::tr("FAILS")}) + 10;
     const double nextHeight = run.nextFixture.isEmpty()
         ? 0
         : wrappedHeight(composer, font, composer.width - markWidth, run.nextFixture) + line * 0.3;

@@ -165,11 +165,12 @@ void draw(QPainter &painter, const QRectF &frame, const Data &data)
         painter.drawEllipse(p, line * 0.35, line * 0.35);
         const QString note
             = text(QT_TRANSLATE_NOOP("VoltagePlot", "fixture %1 is the first below it")).arg(below);
+        // Above and to the right of the mark, clear of the run's line, which
+        // falls towards the far end.
         const double width = metrics.horizontalAdvance(note) + line;
-        const double left = std::clamp(p.x() - width / 2, area.left(), area.right() - width);
-        const double top = std::clamp(p.y() + line * 0.5, area.top(), area.bottom() - line);
-        painter.fillRect(QRectF(left, top, width, line), Qt::white); // readable across the line
-        painter.drawText(QRectF(left, top, width, line), Qt::AlignCenter, note);
+        const double left = std::clamp(p.x() + line * 0.4, area.left(), area.right() - width);
+        const double top = std::clamp(p.y() - line * 1.6, area.top(), area.bottom() - line);
+        painter.drawText(QRectF(left, top, width, line), Qt::AlignLeft | Qt::AlignVCenter, note);
     }
     painter.restore();
 }

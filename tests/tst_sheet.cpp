@@ -64,6 +64,7 @@ private slots:
     void longRunStaysInsideThePrintableArea();
     void refusedFileAndSummaryPages();
     void sameSourceDateEpochSameText();
+    void germanWhereTheTranslationHasIt();
 };
 
 void TestSheet::ticks_data()
@@ -271,6 +272,21 @@ void TestSheet::sameSourceDateEpochSameText()
     }
     QCOMPARE(texts[0], texts[1]);
     QVERIFY(texts[0].contains("2023-11-14"));
+}
+
+void TestSheet::germanWhereTheTranslationHasIt()
+{
+    QProcessEnvironment german = english();
+    german.insert("LC_ALL", "de_DE.UTF-8");
+    const QString pdf = m_folder.filePath("german.pdf");
+    runCli({"run", "--catalogue", Readers::sourcePath("data"), "--sheet", pdf,
+               Projects + "/other-voltage-and-load.xml"},
+        german);
+    const QString text = pdfText(pdf);
+    for (const char *german : {"Strangblatt: other-voltage-and-load.xml", "GÜLTIG", "Stückliste",
+             "Strom 0.0850662 A ≤ abgeminderte Last 5.6 A", "Nächste Leuchte (4)", "Seite 1 von 1",
+             "Leuchte (0: Netzteilseite der Zuleitung)"})
+        QVERIFY2(text.contains(QString::fromUtf8(german)), german);
 }
 
 WATTLAN_TEST_MAIN(TestSheet)
