@@ -96,6 +96,12 @@ void TestCli::badArgumentsGiveOneLineAndStatusTwo_data()
         << QStringList {"check", "--load", "15"} << "--load does not apply to check";
     QTest::newRow("unknown format")
         << QStringList {"check", "--format", "xml"} << "unknown format 'xml'";
+    const QString plan = sourcePath("tests/data/cli/projects/other-voltage-and-load.xml");
+    QTest::newRow("unknown paper") << QStringList {"run", "--sheet", "x.pdf", "--page", "a3", plan}
+                                   << "--page is a4 or letter";
+    QTest::newRow("sheet that cannot be written") << QStringList {"run", "--catalogue",
+        sourcePath("data"), "--sheet", empty + "/no/x.pdf", plan}
+                                                  << "cannot write";
 }
 
 void TestCli::badArgumentsGiveOneLineAndStatusTwo()
