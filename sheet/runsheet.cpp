@@ -41,7 +41,7 @@ QString withUnit(double value, const char *unit)
 QString family()
 {
     static const QString name = [] {
-        const QString dejaVu = QStringLiteral("DejaVu Sans");
+        QString dejaVu = QStringLiteral("DejaVu Sans");
         if (!QFontDatabase::families().contains(dejaVu)) {
             for (const char *file : {"DejaVuSans.ttf", "DejaVuSans-Bold.ttf"})
                 QFontDatabase::addApplicationFont(
@@ -231,9 +231,9 @@ Block table(Composer &composer, const QList<Rows> &columns)
         needed += widths.constLast();
     }
     // What the columns need, and the paper left over shared out evenly.
-    const double spare = (composer.width - needed) / columns.size();
+    const double spare = (composer.width - needed) / double(columns.size());
     for (double &width : widths)
-        width = spare >= 0 ? width + spare : composer.width / columns.size();
+        width = spare >= 0 ? width + spare : composer.width / double(columns.size());
     return Block {
         rows * line, [=](Canvas &c) {
             double left = c.area.left();
@@ -315,7 +315,7 @@ Block limits(Composer &composer, const Run &run)
         ? 0
         : wrappedHeight(composer, font, composer.width - markWidth, run.nextFixture) + line * 0.3;
     return Block {
-        run.limits.size() * line + nextHeight, [=](Canvas &c) {
+        double(run.limits.size()) * line + nextHeight, [=](Canvas &c) {
             double top = c.area.top();
             for (const Limit &limit : run.limits) {
                 c.painter.setFont(bold);
@@ -463,7 +463,9 @@ void addRunList(Composer &composer, const Run &run)
             rows * line, [=](Canvas &c) {
                 for (int i = 0; i < part.size(); ++i) {
                     const Entry &e = part.at(i);
-                    const double left = c.area.left() + (i / rows) * (columnWidth + gap);
+                    const int column
+                        = i / rows; // the entries run down a column, then on to the next
+                    const double left = c.area.left() + column * (columnWidth + gap);
                     const double top = c.area.top() + (i % rows) * line;
                     c.painter.setFont(e.below ? bold : font);
                     c.painter.setPen(e.below ? FailColor : QColor(Qt::black));

@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace VoltagePlot {
 
@@ -37,7 +38,7 @@ QList<QPointF> points(const Data &data)
     for (int i = 0; i < data.fixtureInputs.size(); ++i)
         result << QPointF(i + 1, data.fixtureInputs.at(i));
     if (!data.fixtureInputs.isEmpty())
-        result << QPointF(data.fixtureInputs.size() + 0.5, data.farEndVoltage);
+        result << QPointF(double(data.fixtureInputs.size()) + 0.5, data.farEndVoltage);
     return result;
 }
 
@@ -48,8 +49,8 @@ bool hasLowest(const Data &data)
 
 PlotTicks::Axis voltageAxis(const QList<QPointF> &line, const Data &data, int most)
 {
-    double low = INFINITY;
-    double high = -INFINITY;
+    double low = std::numeric_limits<double>::infinity();
+    double high = -low;
     for (const QPointF &point : line) {
         if (std::isfinite(point.y())) {
             low = std::min(low, point.y());
