@@ -57,6 +57,7 @@ constexpr double SmallSize = 7.5;
 constexpr double HeadingSize = 10.5;
 constexpr double TitleSize = 15;
 constexpr double Gap = 9; // between blocks
+constexpr double PlotHeight = 175;
 constexpr double NumberWidth = 22; // a fixture's number in the run as built, up to 1000
 constexpr double MarginMm = 12.7; // half an inch, inside any printer's reach
 
@@ -341,12 +342,12 @@ Block plot(Composer &composer, const Run &run)
 {
     const QFont font = composer.style.font(SmallSize);
     const VoltagePlot::Data data = plotData(run);
-    return Block {190, [=](Canvas &c) {
-                      c.painter.setFont(font);
-                      VoltagePlot::draw(c.painter,
-                          QRectF(c.area.topLeft() * c.pt, QSizeF(c.area.width(), 190) * c.pt),
-                          data);
-                  }};
+    return Block {
+        PlotHeight, [=](Canvas &c) {
+            c.painter.setFont(font);
+            VoltagePlot::draw(c.painter,
+                QRectF(c.area.topLeft() * c.pt, QSizeF(c.area.width(), PlotHeight) * c.pt), data);
+        }};
 }
 
 QString materialText(const Material &m)
@@ -433,25 +434,29 @@ void addRunList(Composer &composer, const Run &run)
     const double columnWidth = (composer.width - gap * (columns - 1)) / columns;
     const Block title = heading(
         composer, Text::tr("The run as built, supply end first (volts at each fixture's input)"));
-    if (composer.room() < title.height + 5 * line)
-        composer.startPage(composer.pages.constLast().footer); // no heading alone at the foot
+    // A few rows at least (all of a short run) stay with the heading.
+    const auto fewest = [&](int left) { return std::min(4, (left + columns - 1) / columns); };
+    if (composer.room() < title.height + title.after + line * (2 + fewest(int(list.size()))))
+        composer.startPage(composer.pages.constLast().footer);
     composer.add(title);
     const QString leader = run.leaderGauge.isEmpty()
         ? Text::tr("Leader: %1, %2 ft").arg(run.leaderType, number(run.leaderLength))
         : Text::tr("Leader: %1, %2, %3 ft")
               .arg(run.leaderType, run.leaderGauge, number(run.leaderLength));
-    composer.add(Block {line, [=](Canvas &c) {
-                            c.painter.setFont(font);
-                            drawFitted(c,
-                                QRectF(c.area.left() + NumberWidth + 4, c.area.top(),
-                                    c.area.width() - NumberWidth - 4, line),
-                                Text::tr("Supply %1 at %2 V, then %3")
-                                    .arg(run.supply, number(run.supplyVoltage), leader));
-                        }});
+    composer.add(Block {line,
+        [=](Canvas &c) {
+            c.painter.setFont(font);
+            drawFitted(c,
+                QRectF(c.area.left() + NumberWidth + 4, c.area.top(),
+                    c.area.width() - NumberWidth - 4, line),
+                Text::tr("Supply %1 at %2 V, then %3")
+                    .arg(run.supply, number(run.supplyVoltage), leader));
+        },
+        line / 2});
     int done = 0;
     while (done < list.size()) {
         int rows = int((composer.room() - 1) / line);
-        if (rows < 4) {
+        if (rows < fewest(int(list.size()) - done)) {
             composer.startPage(composer.pages.constLast().footer);
             rows = int((composer.room() - 1) / line);
         }
