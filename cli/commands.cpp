@@ -2,8 +2,8 @@
 
 #include "check.h"
 #include "database.h"
-#include "plot.h"
 #include "runreport.h"
+#include "sheetinput.h"
 #include "table.h"
 
 #include <QJsonArray>
@@ -254,9 +254,38 @@ void printOne(const RunReport::Report &r, QTextStream &out)
         << figure(r.profile.farEndVoltage) << " V\n";
 }
 
+// Draws the plot and the sheets the user asked for; false, with the reason
+// on err, when a file cannot be written.
+bool draw(const QList<RunReport::Report> &reports, const Drawings &drawings, QTextStream &err)
+{
+    QString error;
+    if (!drawings.plot.isEmpty() && reports.size() == 1 && reports.first().opened()) {
+        const RunReport::Report &report = reports.first();
+        VoltagePlot::Data data = RunSheet::plotData(SheetInput::sheetRun(report));
+        data.title = QStringLiteral("%1: %2, %3 fixtures")
+                         .arg(QFileInfo(report.file).fileName(), report.settings.fixtureName)
+                         .arg(report.result.fixtureCount);
+        if (!VoltagePlot::write(data, drawings.plot, &error)) {
+            err << "wattlan-cli: " << error << '\n';
+            return false;
+        }
+    }
+    if (!drawings.sheet.isEmpty()) {
+        const SheetInput::Language language; // the sheet is worded as the window would be
+        QList<RunSheet::Run> runs;
+        for (const RunReport::Report &report : reports)
+            runs << SheetInput::sheetRun(report);
+        if (!RunSheet::writePdf(runs, RunSheet::madeAt(), drawings.page, drawings.sheet, &error)) {
+            err << "wattlan-cli: " << error << '\n';
+            return false;
+        }
+    }
+    return true;
+}
+
 } // namespace
 
-int run(const QDir &catalogue, const QStringList &files, const QString &plot, Format format,
+int run(const QDir &catalogue, const QStringList &files, const Drawings &drawings, Format format,
     QTextStream &out, QTextStream &err)
 {
     QList<RunReport::Report> reports;
@@ -264,13 +293,8 @@ int run(const QDir &catalogue, const QStringList &files, const QString &plot, Fo
     const bool loaded = RunReport::openAll(catalogue, files, reports, problems);
     if (!reportLoad(catalogue, loaded, problems, err))
         return Failed;
-    if (!plot.isEmpty() && reports.size() == 1 && reports.first().opened()) {
-        QString error;
-        if (!plotProfile(reports.first(), plot, &error)) {
-            err << "wattlan-cli: " << error << '\n';
-            return Failed;
-        }
-    }
+    if (!draw(reports, drawings, err))
+        return Failed;
 
     bool refused = false;
     bool invalid = false;

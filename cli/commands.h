@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDir>
+#include <QPageSize>
 #include <QString>
 #include <QStringList>
 #include <QTextStream>
@@ -19,7 +20,16 @@ constexpr int Findings = 1;
 constexpr int Failed = 2;
 
 int check(const QDir &catalogue, Format format, QTextStream &out);
-int run(const QDir &catalogue, const QStringList &files, const QString &plot, Format format,
+// What `run` draws besides its report: the voltage along one run (.svg or
+// .png), and the run sheets of all its files (PDF). Empty names draw nothing.
+struct Drawings
+{
+    QString plot;
+    QString sheet;
+    QPageSize::PageSizeId page = QPageSize::A4;
+};
+
+int run(const QDir &catalogue, const QStringList &files, const Drawings &drawings, Format format,
     QTextStream &out, QTextStream &err);
 int maxRuns(const QDir &catalogue, const MaxRuns::Options &options, Format format, QTextStream &out,
     QTextStream &err);

@@ -1,6 +1,7 @@
 // wattlan-cli: checks a product catalogue, reports saved runs and tabulates
 // the largest run of every product, with no display.
 #include "commands.h"
+#include "runsheet.h"
 #include "version.h"
 
 #include <QCommandLineParser>
@@ -25,7 +26,9 @@ Commands:
                     calculated, negative figures, unused supplies) as
                     warnings; a last line counts them
   run FILE...       what the window shows after File, Open of each project
-                    file; several files give one table, one row each
+                    file; several files give one table, one row each;
+                    --sheet OUT.pdf also prints a run sheet of each file for
+                    those who build, buy and inspect it
   max-runs          the largest valid run, as Maximize builds it, of every
                     Zelvane fixture, supply, leader, voltage and circuit, of
                     every Tessan fixture, supply and leader, and of every flex
@@ -117,6 +120,13 @@ int main(int argc, char *argv[])
     const QCommandLineOption plotOption(QStringLiteral("plot"),
         QStringLiteral("run: draw the voltage along the run into OUT (.svg or .png)."),
         QStringLiteral("OUT"));
+    const QCommandLineOption sheetOption(QStringLiteral("sheet"),
+        QStringLiteral("run: write the run sheet of each file into OUT (PDF), and a summary "
+                       "page when there are several."),
+        QStringLiteral("OUT"));
+    const QCommandLineOption pageOption(QStringLiteral("page"),
+        QStringLiteral("run: the sheet's paper, a4 or letter (default: as the locale has it)."),
+        QStringLiteral("SIZE"));
     const QCommandLineOption voltageOption(QStringLiteral("voltage"),
         QStringLiteral("max-runs: line voltages (default 100,120,208,220,240,277)."),
         QStringLiteral("V,..."));
@@ -131,8 +141,8 @@ int main(int argc, char *argv[])
     const QCommandLineOption nodesOption(QStringLiteral("nodes"),
         QStringLiteral("max-runs: flex node count for the longest leader (default 50)."),
         QStringLiteral("N"));
-    parser.addOptions({catalogueOption, formatOption, plotOption, voltageOption, loadOption,
-        spacingOption, leaderOption, nodesOption});
+    parser.addOptions({catalogueOption, formatOption, plotOption, sheetOption, pageOption,
+        voltageOption, loadOption, spacingOption, leaderOption, nodesOption});
     parser.addPositionalArgument(QStringLiteral("command"),
         QStringLiteral("check, run or max-runs."), QStringLiteral("COMMAND"));
     parser.addPositionalArgument(QStringLiteral("files"), QStringLiteral("run: the project files."),
@@ -178,7 +188,7 @@ int main(int argc, char *argv[])
     if (command == QLatin1String("max-runs"))
         notHere.clear();
     if (command != QLatin1String("run"))
-        notHere << &plotOption;
+        notHere << &plotOption << &sheetOption << &pageOption;
     if (const QString option = misplaced(notHere); !option.isEmpty())
         return usageError(QStringLiteral("--%1 does not apply to %2").arg(option, command));
 
@@ -213,7 +223,18 @@ int main(int argc, char *argv[])
         if (!plot.isEmpty() && !plot.endsWith(QLatin1String(".svg"), Qt::CaseInsensitive)
             && !plot.endsWith(QLatin1String(".png"), Qt::CaseInsensitive))
             return usageError(QStringLiteral("--plot writes .svg or .png: %1").arg(plot));
-        return Cli::run(catalogue, positional, plot, format, out, err);
+        Cli::Drawings drawings {
+            plot, parser.value(sheetOption), RunSheet::defaultPage(QLocale::system())};
+        const QString page = parser.value(pageOption).toLower();
+        if (page == QLatin1String("letter"))
+            drawings.page = QPageSize::Letter;
+        else if (page == QLatin1String("a4"))
+            drawings.page = QPageSize::A4;
+        else if (parser.isSet(pageOption))
+            return usageError(QStringLiteral("--page is a4 or letter: %1").arg(page));
+        if (parser.isSet(pageOption) && drawings.sheet.isEmpty())
+            return usageError(QStringLiteral("--page sizes the sheet: give --sheet too"));
+        return Cli::run(catalogue, positional, drawings, format, out, err);
     }
 
     if (!positional.isEmpty())

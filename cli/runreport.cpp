@@ -1,6 +1,7 @@
 #include "runreport.h"
 
 #include "database.h"
+#include "ymcable.h"
 #include "zelvanerules.h"
 #include "zelvanetab.h"
 #include "zvrecords.h"
@@ -11,11 +12,36 @@ namespace RunReport {
 
 namespace {
 
+// The tab's Zelvane cells with their names, one for one with the model's.
+QList<BuiltCell> builtCells(const ZelvaneTab &tab)
+{
+    QList<BuiltCell> built;
+    for (const RunCell &cell : tab.cells()) {
+        const auto *record = qobject_cast<const ZVFixture *>(cell.fixture);
+        if (!record)
+            continue; // not a Zelvane cell: the model leaves it out too
+        BuiltCell b;
+        b.fixture = cell.kind == RunCell::Fixture;
+        if (b.fixture) {
+            b.name = record->Name;
+        } else if (const YmJumper *type = JumperChoices::type(record, cell.jumper)) {
+            b.name = type->Name;
+            b.custom = type->IsCustom;
+            const YmWire *wire = JumperChoices::wire(record, cell.jumper);
+            b.gauge = b.custom && wire ? wire->Name : QString();
+            b.length = b.custom ? cell.jumper.length : type->ElectricalLength;
+        }
+        built << b;
+    }
+    return built;
+}
+
 // What File, Open shows of one file in a window just started on database.
 Report open(const Database &database, const QString &file)
 {
     Report report;
     report.file = file;
+    report.catalogueVersion = database.m_dbVersion;
     QDomDocument document;
     QString reason;
     const ProjectFormat::LoadResult loaded = ProjectFormat::load(file, document, &reason);
@@ -32,9 +58,11 @@ Report open(const Database &database, const QString &file)
     report.inputs = tab.inputs();
     report.result = ZelvaneModel::calculate(report.inputs);
     report.profile = ZelvaneModel::profile(report.inputs);
+    report.built = builtCells(tab);
     if (const ZVFixture *fixture = tab.fixture()) {
-        report.headroom = ZelvaneModel::headroomLine(ZelvaneModel::headroom(
-            report.inputs, fixture->JumperRequired, ZelvaneRules::defaultJumper(*fixture)));
+        report.next = ZelvaneModel::headroom(
+            report.inputs, fixture->JumperRequired, ZelvaneRules::defaultJumper(*fixture));
+        report.headroom = ZelvaneModel::headroomLine(report.next);
         report.minimumVoltage
             = ZelvaneRules::lowestAllowedVoltage(*report.inputs.fixture, report.result.voltage);
     }

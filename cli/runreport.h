@@ -12,6 +12,16 @@
 // by the rules the window's controls follow.
 namespace RunReport {
 
+// One cell of the run as it is built, with the names a run sheet lists.
+struct BuiltCell
+{
+    bool fixture = true;
+    QString name; // the fixture's name, or the jumper's cable type (empty when none is chosen)
+    QString gauge; // the wire of a jumper cut from a custom cable
+    bool custom = false;
+    double length = 0; // feet, jumpers only
+};
+
 struct Report
 {
     QString file;
@@ -23,6 +33,12 @@ struct Report
     ZelvaneModel::Profile profile; // the voltage at each counted cell
     QString headroom; // what the next fixture would break, as the window words it
     double minimumVoltage = 0; // the lowest voltage the limits allow; 0 for none
+    // For the run sheet: the catalogue's version, the cells one for one with
+    // inputs.cells, and the next fixture as figures, to be worded in the
+    // sheet's language.
+    QString catalogueVersion;
+    QList<BuiltCell> built;
+    ZelvaneModel::Headroom next;
 
     bool opened() const { return refusal.isEmpty(); }
     // The voltage at the far end of the run.

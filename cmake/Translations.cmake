@@ -2,7 +2,7 @@
 #
 # The application's own texts: translations/wattlan_<lang>.ts, kept current
 # with the update_translations target (lupdate over the sources and forms of
-# every layer: the core, the widgets and the command line) and compiled by every build into wattlan_<lang>.qm beside the
+# every layer: the core, the widgets and the run sheet) and compiled by every build into wattlan_<lang>.qm beside the
 # executable, where the program loads it from.
 #
 # The toolkit's own texts ("qt_" + locale) are loaded from the working
@@ -22,7 +22,8 @@ file(GLOB WATTLAN_TRANSLATED_SOURCES CONFIGURE_DEPENDS
   ${PROJECT_SOURCE_DIR}/runeditor/*.cpp ${PROJECT_SOURCE_DIR}/runeditor/*.h
   ${PROJECT_SOURCE_DIR}/tabs/*.cpp ${PROJECT_SOURCE_DIR}/tabs/*.h
   ${PROJECT_SOURCE_DIR}/prefs/*.cpp ${PROJECT_SOURCE_DIR}/prefs/*.h ${PROJECT_SOURCE_DIR}/prefs/*.ui
-  ${PROJECT_SOURCE_DIR}/app/*.cpp ${PROJECT_SOURCE_DIR}/app/*.h ${PROJECT_SOURCE_DIR}/app/*.ui)
+  ${PROJECT_SOURCE_DIR}/app/*.cpp ${PROJECT_SOURCE_DIR}/app/*.h ${PROJECT_SOURCE_DIR}/app/*.ui
+  ${PROJECT_SOURCE_DIR}/sheet/*.cpp ${PROJECT_SOURCE_DIR}/sheet/*.h)
 list(FILTER WATTLAN_TRANSLATED_SOURCES EXCLUDE REGEX "/app/main\\.cpp$")
 qt_add_lupdate(wattlan_widgets TS_FILES ${WATTLAN_TS_FILES} SOURCES ${WATTLAN_TRANSLATED_SOURCES}
   OPTIONS -no-obsolete -locations none)

@@ -230,12 +230,12 @@ check_package() {
   [ -n "$(field Maintainer "$deb")" ] || fail "no maintainer"
   depends=$(field Depends "$deb" | tr ',' '\n' | sed 's/^ *//; s/ .*//; s/|.*//')
   dpkg-deb -x "$deb" "$out/root"
-  for lib in libc6 libstdc++6 libqt6gui6 libqt6widgets6 libqt6svg6 \
+  for lib in libc6 libstdc++6 libqt6gui6 libqt6widgets6 libqt6svg6 fonts-dejavu-core \
     $(linked_qt_packages "$out/root/usr/lib/wattlan/wattlan") \
     $(linked_qt_packages "$out/root/usr/lib/wattlan/wattlan-cli"); do
     grep -qx "$lib" <<<"$depends" || fail "Depends lacks $lib"
   done
-  echo "Depends: every Qt library the program links, and the SVG plugins"
+  echo "Depends: every Qt library the program links, the SVG plugins and the sheet's typeface"
   if dpkg-deb --contents "$deb" | awk '{print $2}' | grep -vqx 'root/root'; then
     fail "files not owned by root"
   fi

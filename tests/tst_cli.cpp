@@ -22,25 +22,6 @@ Q_DECLARE_METATYPE(MaxRuns::Row)
 
 namespace {
 
-struct Outcome
-{
-    int status = -1;
-    QString out;
-    QString err;
-};
-
-Outcome runCli(const QStringList &arguments)
-{
-    QProcess process;
-    process.start(
-        qEnvironmentVariable("WATTLAN_BINARY_DIR") + QStringLiteral("/wattlan-cli"), arguments);
-    if (!process.waitForFinished(120000))
-        qFatal("wattlan-cli did not finish");
-    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
-        QString::fromUtf8(process.readAllStandardOutput()),
-        QString::fromUtf8(process.readAllStandardError())};
-}
-
 QString sourcePath(const QString &path)
 {
     return qEnvironmentVariable("WATTLAN_SOURCE_DIR") + QLatin1Char('/') + path;
@@ -130,6 +111,12 @@ void TestCli::badArgumentsGiveOneLineAndStatusTwo_data()
         << QStringList {"check", "--load", "15"} << "--load does not apply to check";
     QTest::newRow("unknown format")
         << QStringList {"check", "--format", "xml"} << "unknown format 'xml'";
+    const QString plan = sourcePath("tests/data/cli/projects/other-voltage-and-load.xml");
+    QTest::newRow("unknown paper") << QStringList {"run", "--sheet", "x.pdf", "--page", "a3", plan}
+                                   << "--page is a4 or letter";
+    QTest::newRow("sheet that cannot be written") << QStringList {"run", "--catalogue",
+        sourcePath("data"), "--sheet", empty + "/no/x.pdf", plan}
+                                                  << "cannot write";
 }
 
 void TestCli::badArgumentsGiveOneLineAndStatusTwo()

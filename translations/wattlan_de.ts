@@ -100,6 +100,197 @@ Fixture %2 hat einen unbekannten Typ</translation>
     </message>
 </context>
 <context>
+    <name>RunSheet</name>
+    <message>
+        <source>Fixture: %1</source>
+        <translation>Leuchte: %1</translation>
+    </message>
+    <message>
+        <source>Catalogue version %1</source>
+        <translation>Katalogversion %1</translation>
+    </message>
+    <message>
+        <source>Run sheet: %1</source>
+        <translation>Strangblatt: %1</translation>
+    </message>
+    <message>
+        <source>holds</source>
+        <translation>erfüllt</translation>
+    </message>
+    <message>
+        <source>FAILS</source>
+        <translation>VERLETZT</translation>
+    </message>
+    <message>
+        <source>Supply: %1</source>
+        <translation>Netzteil: %1</translation>
+    </message>
+    <message>
+        <source>Leader: %1, %2 ft</source>
+        <translation>Zuleitung: %1, %2 ft</translation>
+    </message>
+    <message>
+        <source>Leader: %1, %2, %3 ft</source>
+        <translation>Zuleitung: %1, %2, %3 ft</translation>
+    </message>
+    <message>
+        <source>Jumper: %1</source>
+        <translation>Verbindungskabel: %1</translation>
+    </message>
+    <message>
+        <source>Jumper: %1, %2, %3 ft</source>
+        <translation>Verbindungskabel: %1, %2, %3 ft</translation>
+    </message>
+    <message>
+        <source>%1 cable, %2: %3 ft in all</source>
+        <translation>%1 als Meterware, %2: %3 ft insgesamt</translation>
+    </message>
+    <message>
+        <source>%1, %2, %3 ft</source>
+        <translation>%1, %2, %3 ft</translation>
+    </message>
+    <message>
+        <source>The run as built, supply end first (volts at each fixture&apos;s input)</source>
+        <translation>Der Strang wie gebaut, vom Netzteil aus (Spannung am Eingang jeder Leuchte)</translation>
+    </message>
+    <message>
+        <source>Supply %1 at %2 V, then %3</source>
+        <translation>Netzteil %1 mit %2 V, dann %3</translation>
+    </message>
+    <message>
+        <source>NOT OPENED</source>
+        <translation>NICHT GEÖFFNET</translation>
+    </message>
+    <message>
+        <source>This file could not be opened:</source>
+        <translation>Diese Datei konnte nicht geöffnet werden:</translation>
+    </message>
+    <message>
+        <source>VALID</source>
+        <translation>GÜLTIG</translation>
+    </message>
+    <message>
+        <source>NOT VALID</source>
+        <translation>UNGÜLTIG</translation>
+    </message>
+    <message>
+        <source>Supply</source>
+        <translation>Netzteil</translation>
+    </message>
+    <message>
+        <source>Line voltage</source>
+        <translation>Netzspannung</translation>
+    </message>
+    <message>
+        <source>%1 V (effective %2 V)</source>
+        <translation>%1 V (wirksam %2 V)</translation>
+    </message>
+    <message>
+        <source>Circuit</source>
+        <translation>Absicherung</translation>
+    </message>
+    <message>
+        <source>%1 A (derated to %2 A)</source>
+        <translation>%1 A (abgemindert auf %2 A)</translation>
+    </message>
+    <message>
+        <source>Leader</source>
+        <translation>Zuleitung</translation>
+    </message>
+    <message>
+        <source>Leader gauge</source>
+        <translation>Querschnitt der Zuleitung</translation>
+    </message>
+    <message>
+        <source>Leader length</source>
+        <translation>Zuleitungslänge</translation>
+    </message>
+    <message>
+        <source>Fixtures</source>
+        <translation>Leuchten</translation>
+    </message>
+    <message>
+        <source>Length</source>
+        <translation>Länge</translation>
+    </message>
+    <message>
+        <source>Power</source>
+        <translation>Leistung</translation>
+    </message>
+    <message>
+        <source>Current</source>
+        <translation>Strom</translation>
+    </message>
+    <message>
+        <source>Voltage drop</source>
+        <translation>Spannungsabfall</translation>
+    </message>
+    <message>
+        <source>End voltage</source>
+        <translation>Spannung am Ende</translation>
+    </message>
+    <message>
+        <source>Lowest allowed</source>
+        <translation>Niedrigste zulässige</translation>
+    </message>
+    <message>
+        <source>Settings and totals</source>
+        <translation>Einstellungen und Summen</translation>
+    </message>
+    <message>
+        <source>Limits</source>
+        <translation>Grenzen</translation>
+    </message>
+    <message>
+        <source>Voltage along the run</source>
+        <translation>Spannung entlang des Strangs</translation>
+    </message>
+    <message>
+        <source>Bill of materials</source>
+        <translation>Stückliste</translation>
+    </message>
+    <message>
+        <source>Summary</source>
+        <translation>Übersicht</translation>
+    </message>
+    <message>
+        <source>Summary of %1 runs</source>
+        <translation>Übersicht über %1 Stränge</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Datei</translation>
+    </message>
+    <message>
+        <source>Fixture</source>
+        <translation>Leuchte</translation>
+    </message>
+    <message>
+        <source>Valid</source>
+        <translation>Gültig</translation>
+    </message>
+    <message>
+        <source>refused</source>
+        <translation>abgelehnt</translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <translation>ja</translation>
+    </message>
+    <message>
+        <source>no</source>
+        <translation>nein</translation>
+    </message>
+    <message>
+        <source>page %1 of %2</source>
+        <translation>Seite %1 von %2</translation>
+    </message>
+    <message>
+        <source>Run sheet</source>
+        <translation>Strangblatt</translation>
+    </message>
+</context>
+<context>
     <name>SettingsDlg</name>
     <message>
         <source>Settings</source>
@@ -179,6 +370,29 @@ Möchten Sie die Download-Seite öffnen?</translation>
     <message>
         <source>The download page address is not a web address and was not opened.</source>
         <translation>Die Adresse der Download-Seite ist keine Webadresse und wurde nicht geöffnet.</translation>
+    </message>
+</context>
+<context>
+    <name>VoltagePlot</name>
+    <message>
+        <source>fixture (0: the supply end of the leader)</source>
+        <translation>Leuchte (0: Netzteilseite der Zuleitung)</translation>
+    </message>
+    <message>
+        <source>volts at the input</source>
+        <translation>Spannung am Eingang (V)</translation>
+    </message>
+    <message>
+        <source>lowest allowed %1 V</source>
+        <translation>niedrigste zulässige %1 V</translation>
+    </message>
+    <message>
+        <source>fixture %1 is the first below it</source>
+        <translation>Leuchte %1 liegt als erste darunter</translation>
+    </message>
+    <message>
+        <source>Voltage along the run</source>
+        <translation>Spannung entlang des Strangs</translation>
     </message>
 </context>
 <context>

@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QList>
 #include <QMessageBox>
+#include <QProcessEnvironment>
 #include <QStandardPaths>
 #include <QString>
 #include <QStringList>
@@ -57,6 +58,16 @@ public:
     QStringList fileNames;
     QStringList fileDialogDirs;
 };
+
+// What a run of wattlan-cli (of the build under test) ended with.
+struct Outcome
+{
+    int status = -1; // -1: it crashed
+    QString out;
+    QString err;
+};
+Outcome runCli(const QStringList &arguments,
+    const QProcessEnvironment &environment = QProcessEnvironment::systemEnvironment());
 
 // A test's main: headless, the standard paths in test mode, and the same
 // organisation and application names as the application.
