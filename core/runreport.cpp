@@ -36,21 +36,14 @@ QList<BuiltCell> builtCells(const ZelvaneTab &tab)
     return built;
 }
 
-// What File, Open shows of one file in a window just started on database.
-Report open(const Database &database, const QString &file)
+} // namespace
+
+Report evaluate(const Database &database, const QString &file, const QDomElement &root)
 {
     Report report;
     report.file = file;
     report.catalogueVersion = database.m_dbVersion;
-    QDomDocument document;
-    QString reason;
-    const ProjectFormat::LoadResult loaded = ProjectFormat::load(file, document, &reason);
-    if (loaded != ProjectFormat::LoadResult::Loaded) {
-        report.refusal = ProjectFormat::refusal(loaded, file, reason);
-        return report;
-    }
     ZelvaneTab tab(database);
-    const QDomElement root = document.documentElement();
     tab.applySettings(ProjectFormat::settingsFrom(root));
     // Last: the run refers to the fixture and its lists set above.
     tab.readRun(root);
@@ -69,7 +62,19 @@ Report open(const Database &database, const QString &file)
     return report;
 }
 
-} // namespace
+Report open(const Database &database, const QString &file)
+{
+    QDomDocument document;
+    QString reason;
+    const ProjectFormat::LoadResult loaded = ProjectFormat::load(file, document, &reason);
+    if (loaded == ProjectFormat::LoadResult::Loaded)
+        return evaluate(database, file, document.documentElement());
+    Report report;
+    report.file = file;
+    report.catalogueVersion = database.m_dbVersion;
+    report.refusal = ProjectFormat::refusal(loaded, file, reason);
+    return report;
+}
 
 bool openAll(
     const QDir &catalogue, const QStringList &files, QList<Report> &reports, int &catalogueProblems)

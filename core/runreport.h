@@ -4,12 +4,15 @@
 #include "zelvanemodel.h"
 
 #include <QDir>
+#include <QDomElement>
 #include <QString>
 #include <QStringList>
 
-// What `wattlan-cli run` reports of one project file: what the window shows
-// after File, Open of it, the file opened into the core's Zelvane tab value
-// by the rules the window's controls follow.
+class Database;
+
+// What `wattlan-cli run` and the run sheet report of one project file: what
+// the window shows after File, Open of it, the file opened into the core's
+// Zelvane tab value by the rules the window's controls follow.
 namespace RunReport {
 
 // One cell of the run as it is built, with the names a run sheet lists.
@@ -44,6 +47,13 @@ struct Report
     // The voltage at the far end of the run.
     double endVoltage() const { return result.voltage - result.totals.voltageDrop; }
 };
+
+// What File, Open shows of a project file, once its document has loaded:
+// root is its root element. Evaluated in a window just started on database.
+Report evaluate(const Database &database, const QString &file, const QDomElement &root);
+// The same of a file read from disk; a file the window refuses gives a
+// report that says why.
+Report open(const Database &database, const QString &file);
 
 // Loads the catalogue once for all files. catalogueProblems counts what the
 // window would show at start-up; false when the catalogue cannot be loaded.
