@@ -6,6 +6,7 @@
 #include "modelrun.h"
 #include "records.h"
 #include "runbound.h"
+#include "tessanrules.h"
 #include "zelvanerules.h"
 
 #include <QStringList>
@@ -157,17 +158,15 @@ void addTessanRows(const Database &database, QList<Row> &rows)
 {
     for (const TSFixture *fixture : database.m_tsFixtures) {
         const QList<LeaderChoice> leaders = tessanLeaders(*fixture);
-        const TessanModel::Cell cell
-            = TessanModel::Cell::fixture(fixture->Length, fixture->Resistance, fixture->Current);
+        const TessanModel::Cell cell = TessanRules::fixtureCell(*fixture);
         for (const YmItem *item : fixture->ValidSupplyList) {
             const auto *supply = qobject_cast<const TSPowerSupply *>(item);
             if (!supply)
                 continue;
             for (const LeaderChoice &leader : leaders) {
                 TessanModel::Inputs inputs;
-                inputs.fixture
-                    = TessanModel::SelectedFixture {fixture->Voltage, fixture->MinVoltage};
-                inputs.supply = TessanModel::SupplyLimits {supply->MaxPortPower};
+                inputs.fixture = TessanRules::selectedOf(*fixture);
+                inputs.supply = TessanRules::limitsOf(*supply);
                 inputs.leader = TessanModel::Leader {leader.length, leader.resistancePerFoot};
                 TessanModelRun run(inputs, cell);
                 maximizeRun(run);
@@ -200,8 +199,7 @@ void addFlexRows(const Database &database, const Options &options, QList<Row> &r
 {
     const double spacing = options.flexSpacing / 12.0;
     for (const FlexString *string : database.m_flexStrings) {
-        const FlexStringData figures {
-            string->Voltage, string->MinVoltage, string->Current, string->StringCableResistance};
+        const FlexStringData figures = TessanRules::figuresOf(*string);
         for (const YmItem *item : string->ValidSupplyList) {
             const auto *supply = qobject_cast<const TSPowerSupply *>(item);
             if (!supply)

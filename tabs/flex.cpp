@@ -3,15 +3,10 @@
 #include "prompter.h"
 #include "records.h"
 #include "selectors.h"
+#include "tessanrules.h"
 #include "wattlan.h"
 
-namespace {
-FlexStringData figuresOf(const FlexString &string)
-{
-    return FlexStringData {
-        string.Voltage, string.MinVoltage, string.Current, string.StringCableResistance};
-}
-} // namespace
+using TessanRules::figuresOf;
 
 FlexString *Wattlan::Flex_StringAt(int comboIndex) const
 {
@@ -28,8 +23,8 @@ TSPowerSupply *Wattlan::Flex_SelectedSupply() const
     const FlexString *string = Flex_SelectedString();
     if (!string)
         return nullptr;
-    return qobject_cast<TSPowerSupply *>(
-        string->ValidSupplyList.value(ui.m_FlexSupply_Combo->currentIndex()));
+    return const_cast<TSPowerSupply *>(
+        TessanRules::supplyAt(string->ValidSupplyList, ui.m_FlexSupply_Combo->currentIndex()));
 }
 
 double Wattlan::Flex_Spacing() const

@@ -9,6 +9,7 @@
 #include "selectors.h"
 #include "spinvalue.h"
 #include "tessanmodel.h"
+#include "tessanrules.h"
 #include "wattlan.h"
 #include "zelvanerules.h"
 
@@ -33,16 +34,13 @@ std::optional<TessanModel::Cell> modelCell(const CWidget *cell)
 {
     if (isJumperCell(cell)) {
         const JWidget *jumper = cell->jumperWidget();
-        double length = 0;
-        double resistance = 0;
-        if (!jumper || !jumper->lengthAndResistance(length, resistance))
-            return TessanModel::Cell::unresolvedJumper();
-        return TessanModel::Cell::jumper(length, resistance);
+        return jumper ? TessanRules::jumperCell(jumper->fixture(), jumper->choice())
+                      : TessanModel::Cell::unresolvedJumper();
     }
     const auto *fixture = qobject_cast<const TSFixture *>(cell->item());
     if (!isFixtureCell(cell) || !fixture)
         return std::nullopt;
-    return TessanModel::Cell::fixture(fixture->Length, fixture->Resistance, fixture->Current);
+    return TessanRules::fixtureCell(*fixture);
 }
 
 } // namespace
@@ -62,8 +60,8 @@ TSPowerSupply *Wattlan::TS_SelectedSupply() const
     const TSFixture *fixture = TS_SelectedFixture();
     if (!fixture)
         return nullptr;
-    return qobject_cast<TSPowerSupply *>(
-        fixture->ValidSupplyList.value(ui.m_TSSupply_Combo->currentIndex()));
+    return const_cast<TSPowerSupply *>(
+        TessanRules::supplyAt(fixture->ValidSupplyList, ui.m_TSSupply_Combo->currentIndex()));
 }
 
 YmJumper *Wattlan::TS_SelectedLeader() const
@@ -76,9 +74,9 @@ TessanModel::Inputs Wattlan::TS_Inputs() const
 {
     TessanModel::Inputs inputs;
     if (const TSFixture *fixture = TS_SelectedFixture())
-        inputs.fixture = TessanModel::SelectedFixture {fixture->Voltage, fixture->MinVoltage};
+        inputs.fixture = TessanRules::selectedOf(*fixture);
     if (const TSPowerSupply *supply = TS_SelectedSupply())
-        inputs.supply = TessanModel::SupplyLimits {supply->MaxPortPower};
+        inputs.supply = TessanRules::limitsOf(*supply);
     if (const YmJumper *leader = TS_SelectedLeader()) {
         const std::optional<double> perFoot = ZelvaneRules::leaderResistancePerFoot(
             *leader, ZelvaneRules::gaugeAt(*leader, ui.m_TS_LeaderSize_Combo->currentIndex()));
@@ -109,8 +107,8 @@ QString Wattlan::TS_TotalsTip() const
     const TSFixture *fixture = TS_SelectedFixture();
     if (!fixture)
         return tip;
-    const QString next = TessanModel::headroomLine(TessanModel::headroom(inputs,
-        TessanModel::Cell::fixture(fixture->Length, fixture->Resistance, fixture->Current)));
+    const QString next = TessanModel::headroomLine(
+        TessanModel::headroom(inputs, TessanRules::fixtureCell(*fixture)));
     return next.isEmpty() ? tip : tip + QLatin1Char('\n') + next;
 }
 
