@@ -64,20 +64,8 @@ void CWidget::setJumper(YmFixture *fixture, JWidget *copyFrom, int jumperIndex, 
 
     auto *jumper = new JWidget(fixture);
     // Copied before the connections are made, so that copying signals nothing.
-    if (copyFrom) {
-        const int copiedRow = copyFrom->jumperCombo()->currentIndex();
-        selectExistingRow(jumper->jumperCombo(), copiedRow);
-        jumper->refreshGauges();
-        // Gauge and length belong to the copied type: a row the new selector
-        // lacks leaves it at its own default, with that type's own choices.
-        const YmJumper *type = jumper->jumperCombo()->currentIndex() == copiedRow
-            ? jumper->selectedJumper()
-            : nullptr;
-        if (type && type->IsCustom) {
-            selectExistingRow(jumper->gaugeCombo(), copyFrom->gaugeCombo()->currentIndex());
-            jumper->lengthSpin()->setValue(copyFrom->lengthSpin()->value());
-        }
-    }
+    if (copyFrom)
+        jumper->showChoice(JumperChoices::copied(fixture, copyFrom->choice()));
     replaced.reset();
     m_widget = jumper;
 

@@ -58,6 +58,14 @@ JumperChoice JWidget::choice() const
     return choice;
 }
 
+void JWidget::showChoice(const JumperChoice &choice)
+{
+    m_jumperCombo->setCurrentIndex(choice.typeRow);
+    refreshGauges();
+    m_gaugeCombo->setCurrentIndex(choice.gaugeRow);
+    m_lengthSpin->setValue(choice.length);
+}
+
 YmJumper *JWidget::selectedJumper() const
 {
     return const_cast<YmJumper *>(JumperChoices::type(m_fixture, choice()));

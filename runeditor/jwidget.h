@@ -28,6 +28,9 @@ public:
     // What the selector holds, as the run's rules see it (its gauge names
     // left out: the figures do not need them).
     JumperChoice choice() const;
+    // Shows a choice of this selector's fixture: its type row, the gauges
+    // that type offers and its gauge row, and its length.
+    void showChoice(const JumperChoice &choice);
     // The electrical length (feet) and resistance (ohms) of the chosen jumper;
     // false, and both as passed in, when its type or a custom type's wire is
     // not chosen.
