@@ -5,6 +5,15 @@
 # directory. So the program, the catalogue and the icon share a private
 # directory, and <prefix>/bin/wattlan is a small launcher that starts the
 # program there.
+#
+# Every file belongs to one of two install components, one Debian package each
+# (Packaging.cmake):
+#   cli     wattlan-cli, with what both programs read beside themselves: the
+#           product catalogue and the application's translations (the run
+#           sheet is worded from them too). Installs without a desktop.
+#   window  the window's program, its launcher, menu entry, metainfo and icons,
+#           and the toolkit's translations, which only the window loads.
+# The window shares the cli component's files, so it depends on it.
 
 include(GNUInstallDirs)
 
@@ -41,11 +50,12 @@ endforeach()
 # Files added to data/ later are noticed by the next build.
 set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/data)
 
-install(TARGETS wattlan wattlan-cli RUNTIME DESTINATION ${WATTLAN_PRIVATE_DIR})
-install(FILES resources/Wattlan.ico DESTINATION ${WATTLAN_PRIVATE_DIR})
+install(TARGETS wattlan RUNTIME DESTINATION ${WATTLAN_PRIVATE_DIR} COMPONENT window)
+install(TARGETS wattlan-cli RUNTIME DESTINATION ${WATTLAN_PRIVATE_DIR} COMPONENT cli)
+install(FILES resources/Wattlan.ico DESTINATION ${WATTLAN_PRIVATE_DIR} COMPONENT window)
 if(WATTLAN_HAVE_CATALOGUE)
   list(TRANSFORM WATTLAN_CATALOGUE_FILES PREPEND data/ OUTPUT_VARIABLE _catalogue)
-  install(FILES ${_catalogue} DESTINATION ${WATTLAN_PRIVATE_DIR})
+  install(FILES ${_catalogue} DESTINATION ${WATTLAN_PRIVATE_DIR} COMPONENT cli)
 else()
   message(STATUS "The product catalogue (data/ym_config_*.xml) is not in the source tree: "
                  "the install leaves it out and the checks that start the installed program are skipped.")
@@ -57,23 +67,27 @@ include(${CMAKE_CURRENT_LIST_DIR}/Translations.cmake)
 file(RELATIVE_PATH WATTLAN_BIN_TO_PRIVATE
      ${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR} ${CMAKE_INSTALL_PREFIX}/${WATTLAN_PRIVATE_DIR})
 configure_file(packaging/wattlan.sh.in ${PROJECT_BINARY_DIR}/packaging/wattlan @ONLY)
-install(PROGRAMS ${PROJECT_BINARY_DIR}/packaging/wattlan DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(PROGRAMS ${PROJECT_BINARY_DIR}/packaging/wattlan DESTINATION ${CMAKE_INSTALL_BINDIR}
+        COMPONENT window)
 # The command-line companion stays in the caller's working directory, where
 # its file arguments are; it finds the catalogue beside itself.
 configure_file(packaging/wattlan-cli.sh.in ${PROJECT_BINARY_DIR}/packaging/wattlan-cli @ONLY)
-install(PROGRAMS ${PROJECT_BINARY_DIR}/packaging/wattlan-cli DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(PROGRAMS ${PROJECT_BINARY_DIR}/packaging/wattlan-cli DESTINATION ${CMAKE_INSTALL_BINDIR}
+        COMPONENT cli)
 
 configure_file(packaging/${WATTLAN_APP_ID}.metainfo.xml.in
                ${PROJECT_BINARY_DIR}/packaging/${WATTLAN_APP_ID}.metainfo.xml @ONLY)
-install(FILES packaging/${WATTLAN_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+install(FILES packaging/${WATTLAN_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications
+        COMPONENT window)
 install(FILES ${PROJECT_BINARY_DIR}/packaging/${WATTLAN_APP_ID}.metainfo.xml
-        DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo COMPONENT window)
 
 set(_hicolor ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable)
-install(FILES resources/wattlan-icon.svg DESTINATION ${_hicolor}/apps RENAME ${WATTLAN_APP_ID}.svg)
+install(FILES resources/wattlan-icon.svg DESTINATION ${_hicolor}/apps RENAME ${WATTLAN_APP_ID}.svg
+        COMPONENT window)
 foreach(_action new open save)
   install(FILES resources/${_action}icon.svg DESTINATION ${_hicolor}/actions
-          RENAME ${WATTLAN_APP_ID}-${_action}.svg)
+          RENAME ${WATTLAN_APP_ID}-${_action}.svg COMPONENT window)
 endforeach()
 
 # The checks install into a folder of the build and start what they installed.

@@ -28,7 +28,8 @@ list(FILTER WATTLAN_TRANSLATED_SOURCES EXCLUDE REGEX "/app/main\\.cpp$")
 qt_add_lupdate(wattlan_widgets TS_FILES ${WATTLAN_TS_FILES} SOURCES ${WATTLAN_TRANSLATED_SOURCES}
   OPTIONS -no-obsolete -locations none)
 qt_add_lrelease(wattlan TS_FILES ${WATTLAN_TS_FILES} QM_FILES_OUTPUT_VARIABLE WATTLAN_QM_FILES)
-install(FILES ${WATTLAN_QM_FILES} DESTINATION ${WATTLAN_PRIVATE_DIR})
+# The run sheet of wattlan-cli is worded from the same catalogue: it goes with the command line.
+install(FILES ${WATTLAN_QM_FILES} DESTINATION ${WATTLAN_PRIVATE_DIR} COMPONENT cli)
 
 set(WATTLAN_QT_TRANSLATIONS_DIR /usr/share/qt6/translations
     CACHE PATH "Directory of the toolkit's compiled translations (package qt6-translations-l10n)")
@@ -48,7 +49,7 @@ foreach(_lang IN LISTS WATTLAN_LANGUAGES)
   endif()
   foreach(_file IN LISTS _files)
     configure_file(${WATTLAN_QT_TRANSLATIONS_DIR}/${_file} ${PROJECT_BINARY_DIR}/${_file} COPYONLY)
-    install(FILES ${PROJECT_BINARY_DIR}/${_file} DESTINATION ${WATTLAN_PRIVATE_DIR})
+    install(FILES ${PROJECT_BINARY_DIR}/${_file} DESTINATION ${WATTLAN_PRIVATE_DIR} COMPONENT window)
   endforeach()
   list(APPEND WATTLAN_TOOLKIT_TRANSLATION_FILES ${_files})
 endforeach()

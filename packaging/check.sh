@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
-# Checks of the install and of the Debian package, run by CTest:
-#   check.sh install BUILD_DIR PREFIX   install into PREFIX, check its files and desktop metadata
+# Checks of the install and of the Debian packages wattlan and wattlan-cli, run by CTest:
+#   check.sh install BUILD_DIR PREFIX   install into PREFIX, check its files and desktop metadata;
+#                                       install the command line alone into PREFIX-cli, check it
 #   check.sh start PREFIX               start PREFIX's wattlan as its menu entry does
-#   check.sh package BUILD_DIR OUT_DIR  build the package in OUT_DIR, check its fields and files
+#   check.sh package BUILD_DIR OUT_DIR  build both packages in OUT_DIR, check their fields,
+#                                       dependencies and files, each alone and both together
 # The environment names the catalogue (WATTLAN_HAVE_CATALOGUE, WATTLAN_CATALOGUE_FILES),
 # the toolkit's translations copied from the system (WATTLAN_TOOLKIT_TRANSLATION_FILES),
 # the desktop id (WATTLAN_APP_ID), the version (WATTLAN_VERSION) and the start of the main
@@ -29,38 +31,64 @@ need() {
   done
 }
 
-# The files below a prefix must be exactly those of installed-files.txt.
-check_tree() {
-  local prefix=$1 expected actual
-  expected=$(
-    grep -v '^#' "$here/installed-files.txt"
-    if have_catalogue; then
-      for file in $WATTLAN_CATALOGUE_FILES; do echo "lib/wattlan/$file"; done
-    fi
+# The files of one package (wattlan or wattlan-cli), or of both when none is named.
+expected_files() {
+  local package=${1:-}
+  awk -v package="$package" '!/^#/ && NF == 2 && (package == "" || $1 == package) { print $2 }' \
+    "$here/installed-files.txt"
+  if [ "$package" != wattlan ] && have_catalogue; then
+    for file in $WATTLAN_CATALOGUE_FILES; do echo "lib/wattlan/$file"; done
+  fi
+  if [ "$package" != wattlan-cli ]; then
     for file in ${WATTLAN_TOOLKIT_TRANSLATION_FILES:-}; do echo "lib/wattlan/$file"; done
-  )
+  fi
+}
+
+# The files below a prefix must be exactly those of installed-files.txt: of the
+# package named, or of both.
+check_tree() {
+  local prefix=$1 package=${2:-} expected actual
+  expected=$(expected_files "$package")
   actual=$(cd "$prefix" && find . ! -type d | sed 's|^\./||')
   diff -u <(sort <<<"$expected") <(sort <<<"$actual") >&2 ||
-    fail "the files under $prefix differ from installed-files.txt (- expected, + found)"
-  [ -x "$prefix/bin/wattlan" ] || fail "bin/wattlan is not executable"
-  [ -x "$prefix/lib/wattlan/wattlan" ] || fail "lib/wattlan/wattlan is not executable"
-  [ -x "$prefix/bin/wattlan-cli" ] || fail "bin/wattlan-cli is not executable"
-  [ -x "$prefix/lib/wattlan/wattlan-cli" ] || fail "lib/wattlan/wattlan-cli is not executable"
-  echo "files under $prefix: as expected"
+    fail "the files under $prefix differ from installed-files.txt${package:+ for $package} (- expected, + found)"
+  for program in bin/wattlan lib/wattlan/wattlan bin/wattlan-cli lib/wattlan/wattlan-cli; do
+    if grep -qx "$program" <<<"$expected"; then
+      [ -x "$prefix/$program" ] || fail "$program is not executable"
+    fi
+  done
+  echo "files under $prefix${package:+ ($package)}: as expected"
+}
+
+# Runs the installed wattlan-cli with no display, from the root folder.
+headless_cli() {
+  local prefix=$1
+  shift
+  (cd / && env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$prefix/bin/wattlan-cli" "$@")
 }
 
 # The command-line companion runs with no display, from any working directory,
-# and by default checks the catalogue installed beside the program: clean.
+# and by default checks the catalogue installed beside the program: clean. It
+# draws the run sheet of the sample project there too.
 check_cli() {
-  local prefix=$1 output
-  output=$(cd / && env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$prefix/bin/wattlan-cli" --version) ||
-    fail "wattlan-cli --version"
+  local prefix=$1 output sheet status
+  output=$(headless_cli "$prefix" --version) || fail "wattlan-cli --version"
   echo "$output"
   if have_catalogue; then
-    output=$(cd / && env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$prefix/bin/wattlan-cli" check) ||
+    output=$(headless_cli "$prefix" check) ||
       { echo "$output" >&2; fail "wattlan-cli check on the installed catalogue"; }
     [ "$output" = "0 errors, 0 warnings" ] || fail "wattlan-cli check: $output"
     echo "wattlan-cli check on the installed catalogue, with no display: $output"
+    # The sample run breaks a limit on purpose: status 1, a finding, not a failure.
+    sheet=$(mktemp --suffix=.pdf)
+    output=$(headless_cli "$prefix" run "$here/../docs/hallway.xml" --sheet "$sheet" 2>&1) && status=0 || status=$?
+    if [ "$status" -gt 1 ] || [ "$(head -c 5 "$sheet")" != "%PDF-" ]; then
+      echo "$output" >&2
+      rm -f "$sheet"
+      fail "wattlan-cli run --sheet on docs/hallway.xml (status $status)"
+    fi
+    rm -f "$sheet"
+    echo "wattlan-cli run --sheet on docs/hallway.xml, with no display: a PDF"
   fi
 }
 
@@ -196,11 +224,23 @@ check_install() {
   check_tree "$prefix"
   check_metadata "$prefix"
   check_cli "$prefix"
+  # The command line alone, as a build server without a desktop installs it.
+  rm -rf "$prefix-cli"
+  cmake --install "$build" --prefix "$prefix-cli" --component cli >/dev/null ||
+    fail "cmake --install --component cli"
+  check_tree "$prefix-cli" wattlan-cli
+  check_cli "$prefix-cli"
   have_catalogue || echo "NOTE: the product catalogue is not in data/ yet and was not installed"
 }
 
+# field DEB NAME: one field of a package's control file.
 field() {
-  dpkg-deb --field "$2" "$1"
+  dpkg-deb --field "$1" "$2"
+}
+
+# The names of the packages a package depends on, one a line.
+depended_on() {
+  field "$1" Depends | tr ',' '\n' | sed 's/^ *//; s/ .*//; s/|.*//'
 }
 
 # The Debian packages of the Qt libraries that a program links: libQt6Xml.so.6 is in libqt6xml6.
@@ -209,47 +249,89 @@ linked_qt_packages() {
     tr '[:upper:]' '[:lower:]'
 }
 
-check_package() {
-  local build=$1 out=$2 deb version depends
-  need cpack dpkg-deb dpkg-shlibdeps readelf
-  rm -rf "$out"
-  mkdir -p "$out"
-  cpack --config "$build/CPackConfig.cmake" -B "$out" >"$out/cpack.log" 2>&1 ||
-    { cat "$out/cpack.log" >&2; fail "cpack"; }
-  version=$WATTLAN_VERSION
-  deb="$out/wattlan_${version}_$(dpkg --print-architecture).deb"
-  [ -f "$deb" ] || { ls "$out" >&2; fail "no package $deb"; }
-
+# Prints a package's fields and files, checks its name, version, maintainer,
+# owner and place, and unpacks it into ROOT.
+check_control() {
+  local deb=$1 name=$2 root=$3
+  [ -f "$deb" ] || { ls "$(dirname "$deb")" >&2; fail "no package $deb"; }
   echo "== dpkg-deb --info $(basename "$deb")"
   dpkg-deb --info "$deb"
   echo "== dpkg-deb --contents $(basename "$deb")"
   dpkg-deb --contents "$deb"
 
-  [ "$(field Package "$deb")" = wattlan ] || fail "package name"
-  [ "$(field Version "$deb")" = "$version" ] || fail "package version"
-  [ -n "$(field Maintainer "$deb")" ] || fail "no maintainer"
-  depends=$(field Depends "$deb" | tr ',' '\n' | sed 's/^ *//; s/ .*//; s/|.*//')
-  dpkg-deb -x "$deb" "$out/root"
-  for lib in libc6 libstdc++6 libqt6gui6 libqt6widgets6 libqt6svg6 fonts-dejavu-core \
-    $(linked_qt_packages "$out/root/usr/lib/wattlan/wattlan") \
-    $(linked_qt_packages "$out/root/usr/lib/wattlan/wattlan-cli"); do
-    grep -qx "$lib" <<<"$depends" || fail "Depends lacks $lib"
-  done
-  echo "Depends: every Qt library the program links, the SVG plugins and the sheet's typeface"
+  [ "$(field "$deb" Package)" = "$name" ] || fail "package name of $deb"
+  [ "$(field "$deb" Version)" = "$WATTLAN_VERSION" ] || fail "package version of $deb"
+  [ -n "$(field "$deb" Maintainer)" ] || fail "no maintainer in $deb"
   if dpkg-deb --contents "$deb" | awk '{print $2}' | grep -vqx 'root/root'; then
-    fail "files not owned by root"
+    fail "files of $name not owned by root"
   fi
   if dpkg-deb --contents "$deb" | awk '{print $6}' | grep -v '^\./$' | grep -vq '^\./usr/'; then
-    fail "files outside /usr"
+    fail "files of $name outside /usr"
   fi
+  dpkg-deb -x "$deb" "$root"
+}
 
+# Every package of the list must be among DEB's dependencies.
+require_depends() {
+  local deb=$1 depends
+  shift
+  depends=$(depended_on "$deb")
+  for package in "$@"; do
+    grep -qx "$package" <<<"$depends" || fail "Depends of $(field "$deb" Package) lacks $package"
+  done
+}
+
+check_package() {
+  local build=$1 out=$2 arch cli_deb window_deb cli_program
+  local -a linked
+  need cpack dpkg-deb dpkg-shlibdeps readelf
+  rm -rf "$out"
+  mkdir -p "$out"
+  cpack --config "$build/CPackConfig.cmake" -B "$out" >"$out/cpack.log" 2>&1 ||
+    { cat "$out/cpack.log" >&2; fail "cpack"; }
+  arch=$(dpkg --print-architecture)
+  cli_deb="$out/wattlan-cli_${WATTLAN_VERSION}_$arch.deb"
+  window_deb="$out/wattlan_${WATTLAN_VERSION}_$arch.deb"
+  check_control "$cli_deb" wattlan-cli "$out/cli-root"
+  check_control "$window_deb" wattlan "$out/window-root"
+  check_tree "$out/cli-root/usr" wattlan-cli
+  check_tree "$out/window-root/usr" wattlan
+
+  # The command line: the Qt libraries it links, and neither the widgets, nor
+  # the network, nor the window.
+  cli_program="$out/cli-root/usr/lib/wattlan/wattlan-cli"
+  if linked_qt_packages "$cli_program" | grep -qx 'libqt6widgets6\|libqt6network6'; then
+    fail "wattlan-cli links $(linked_qt_packages "$cli_program" | grep -x 'libqt6widgets6\|libqt6network6' | xargs)"
+  fi
+  mapfile -t linked < <(linked_qt_packages "$cli_program")
+  require_depends "$cli_deb" libc6 libstdc++6 libqt6core6 libqt6xml6 libqt6gui6 libqt6svg6 \
+    fonts-dejavu-core "${linked[@]}"
+  if depended_on "$cli_deb" | grep -qx 'libqt6widgets6\|libqt6network6\|wattlan'; then
+    fail "wattlan-cli depends on $(depended_on "$cli_deb" | grep -x 'libqt6widgets6\|libqt6network6\|wattlan' | xargs)"
+  fi
+  echo "wattlan-cli depends on the Qt libraries it links and the sheet's typeface, not on the widgets, the network or the window"
+
+  # The window: the same version of the command line, whose catalogue and
+  # translations it reads, every Qt library it links and the SVG plugins.
+  grep -qx "wattlan-cli (= $WATTLAN_VERSION)" <<<"$(field "$window_deb" Depends | tr ',' '\n' | sed 's/^ *//')" ||
+    fail "wattlan does not depend on wattlan-cli (= $WATTLAN_VERSION)"
+  mapfile -t linked < <(linked_qt_packages "$out/window-root/usr/lib/wattlan/wattlan")
+  require_depends "$window_deb" libc6 libstdc++6 libqt6gui6 libqt6widgets6 libqt6svg6 \
+    fonts-dejavu-core "${linked[@]}"
+  echo "wattlan depends on wattlan-cli of its version, every Qt library it links, the SVG plugins and the sheet's typeface"
+
+  # The command line alone, as a pipeline without a desktop installs it.
+  check_cli "$out/cli-root/usr"
+  # Both, as installing wattlan brings them.
+  dpkg-deb -x "$cli_deb" "$out/root"
+  dpkg-deb -x "$window_deb" "$out/root"
   check_tree "$out/root/usr"
   check_metadata "$out/root/usr"
   check_cli "$out/root/usr"
   if have_catalogue; then
     check_start "$out/root/usr"
   else
-    echo "NOTE: the product catalogue is not in data/ yet: the package holds none and was not started"
+    echo "NOTE: the product catalogue is not in data/ yet: the packages hold none and were not started"
   fi
 }
 
