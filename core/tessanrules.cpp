@@ -1,6 +1,8 @@
 #include "tessanrules.h"
 
+#include "boxvalues.h"
 #include "tsrecords.h"
+#include "ymcable.h"
 
 namespace TessanRules {
 
@@ -31,6 +33,22 @@ TessanModel::SupplyLimits limitsOf(const TSPowerSupply &supply)
 const TSPowerSupply *supplyAt(const QList<YmItem *> &supplies, int row)
 {
     return qobject_cast<const TSPowerSupply *>(supplies.value(row));
+}
+
+ZelvaneRules::LeaderSetup leaderSetup(const YmJumper &leader)
+{
+    ZelvaneRules::LeaderSetup setup;
+    setup.custom = leader.IsCustom;
+    if (leader.IsCustom) {
+        for (const YmWire *wire : leader.CustomWireList)
+            if (wire)
+                setup.gauges << wire->Name;
+        setup.defaultGaugeRow = setup.gauges.isEmpty() ? -1 : 0;
+    } else {
+        setup.lengthMaximum = leaderLengthMaximum(leader.MaxLeaderLength);
+    }
+    setup.length = truncatedSpinValue(leader.ElectricalLength);
+    return setup;
 }
 
 FlexStringData figuresOf(const FlexString &string)

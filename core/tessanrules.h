@@ -3,6 +3,7 @@
 #include "flexmodel.h"
 #include "jumperchoice.h"
 #include "tessanmodel.h"
+#include "zelvanerules.h"
 
 class FlexString;
 class TSFixture;
@@ -24,6 +25,13 @@ TessanModel::SupplyLimits limitsOf(const TSPowerSupply &supply);
 // The Tessan supply an entry of a fixture's or a string's supply list names,
 // or null (a row past the list, or a record of another kind).
 const TSPowerSupply *supplyAt(const QList<YmItem *> &supplies, int row);
+
+// What choosing a leader type sets up on the Tessan tab. A custom leader
+// lists its wires (the first is chosen; the box's maximum follows each wire
+// chosen); a standard one sets the box's maximum from its limit. Either sets
+// the length from the record's electrical length, which a custom leader's
+// record leaves at 0: its box falls to its minimum.
+ZelvaneRules::LeaderSetup leaderSetup(const YmJumper &leader);
 
 // The figures of a flex string that its solvers read.
 FlexStringData figuresOf(const FlexString &string);

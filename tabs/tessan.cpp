@@ -7,7 +7,6 @@
 #include "prompter.h"
 #include "records.h"
 #include "selectors.h"
-#include "spinvalue.h"
 #include "tessanmodel.h"
 #include "tessanrules.h"
 #include "wattlan.h"
@@ -157,19 +156,18 @@ void Wattlan::on_m_TS_LeaderType_Combo_currentIndexChanged(int index)
     // After a switch within one family the row may lie beyond the new
     // fixture's leaders; the calculation then has no leader.
     if (const YmJumper *leader = TS_SelectedLeader()) {
-        QSpinBox *length = ui.m_TS_LeaderLength_Spin;
-        if (leader->IsCustom) {
+        const ZelvaneRules::LeaderSetup setup = TessanRules::leaderSetup(*leader);
+        if (setup.custom) {
             // The first wire stays selected; its slot sets the length's maximum.
-            Selectors::fillNames(*ui.m_TS_LeaderSize_Combo, leader->CustomWireList);
+            Selectors::fillNames(*ui.m_TS_LeaderSize_Combo, setup.gauges);
             ui.m_TS_LeaderSize_Label->show();
             ui.m_TS_LeaderSize_Combo->show();
         } else {
             ui.m_TS_LeaderSize_Label->hide();
             ui.m_TS_LeaderSize_Combo->hide();
-            setLeaderLengthMaximum(*length, leader->MaxLeaderLength);
+            ui.m_TS_LeaderLength_Spin->setMaximum(setup.lengthMaximum);
         }
-        // A custom leader's record holds no length: the box falls to its minimum.
-        length->setValue(truncatedSpinValue(leader->ElectricalLength));
+        ui.m_TS_LeaderLength_Spin->setValue(setup.length);
     }
     TS_Update();
 }
@@ -179,8 +177,8 @@ void Wattlan::on_m_TS_LeaderSize_Combo_currentIndexChanged(int index)
     if (index < 0)
         return;
     const YmJumper *leader = TS_SelectedLeader();
-    if (const YmWire *wire = leader ? leader->CustomWireList.value(index) : nullptr)
-        setLeaderLengthMaximum(*ui.m_TS_LeaderLength_Spin, wire->MaxLength);
+    if (const YmWire *wire = leader ? ZelvaneRules::gaugeAt(*leader, index) : nullptr)
+        ui.m_TS_LeaderLength_Spin->setMaximum(ZelvaneRules::gaugeLengthMaximum(*wire));
     TS_Update();
 }
 

@@ -9,7 +9,6 @@
 #include "jwidget.h"
 #include "prompter.h"
 #include "selectors.h"
-#include "spinvalue.h"
 #include "zelvanerules.h"
 #include "zvrecords.h"
 
