@@ -3,9 +3,11 @@
 #include "voltageplot.h"
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QFontDatabase>
 #include <QFontMetricsF>
 #include <QPageLayout>
+#include <QPageRanges>
 #include <QPainter>
 #include <QPdfWriter>
 
@@ -59,7 +61,7 @@ constexpr double TitleSize = 15;
 constexpr double Gap = 9; // between blocks
 constexpr double PlotHeight = 175;
 constexpr double NumberWidth = 22; // a fixture's number in the run as built, up to 1000
-constexpr double MarginMm = 12.7; // half an inch, inside any printer's reach
+constexpr double MarginMm = 12.7; // half an inch
 
 // What a block is drawn into: the painter, the rectangle it was given and
 // the size of a point on the device.
@@ -657,12 +659,17 @@ bool paint(const QList<Run> &runs, const QDateTime &madeAt, QPagedPaintDevice &d
     if (runs.size() > 1)
         addSummary(composer, runs);
 
+    // A printer may be asked for some of the pages; they keep their numbers.
+    const QPageRanges chosen = device.pageRanges();
     QPainter painter;
-    if (!painter.begin(&device))
-        return false;
+    bool begun = false;
     for (int i = 0; i < composer.pages.size(); ++i) {
-        if (i > 0)
+        if (!chosen.isEmpty() && !chosen.contains(i + 1))
+            continue;
+        if (begun)
             device.newPage();
+        else if (!(begun = painter.begin(&device)))
+            return false;
         const Page &page = composer.pages.at(i);
         for (const auto &[top, block] : page.blocks) {
             Canvas canvas {painter, QRectF(0, top, composer.width, block.height), pt};
@@ -672,18 +679,30 @@ bool paint(const QList<Run> &runs, const QDateTime &madeAt, QPagedPaintDevice &d
         painter.setFont(composer.style.font(SmallSize));
         drawFooter(whole, page.footer, i + 1, int(composer.pages.size()), composer.footerHeight);
     }
-    return painter.end();
+    return begun && painter.end();
+}
+
+QPageLayout pageLayout(QPageSize::PageSizeId page)
+{
+    return QPageLayout(QPageSize(page), QPageLayout::Portrait,
+        QMarginsF(MarginMm, MarginMm, MarginMm, MarginMm), QPageLayout::Millimeter);
+}
+
+bool writePdf(
+    const QList<Run> &runs, const QDateTime &madeAt, QPageSize::PageSizeId page, QIODevice &device)
+{
+    QPdfWriter writer(&device);
+    writer.setCreator(QStringLiteral("Wattlan"));
+    writer.setTitle(Text::tr("Run sheet"));
+    writer.setPageLayout(pageLayout(page));
+    return paint(runs, madeAt, writer);
 }
 
 bool writePdf(const QList<Run> &runs, const QDateTime &madeAt, QPageSize::PageSizeId page,
     const QString &path, QString *error)
 {
-    QPdfWriter writer(path);
-    writer.setCreator(QStringLiteral("Wattlan"));
-    writer.setTitle(Text::tr("Run sheet"));
-    writer.setPageLayout(QPageLayout(QPageSize(page), QPageLayout::Portrait,
-        QMarginsF(MarginMm, MarginMm, MarginMm, MarginMm), QPageLayout::Millimeter));
-    if (!paint(runs, madeAt, writer)) {
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || !writePdf(runs, madeAt, page, file)) {
         *error = QStringLiteral("cannot write %1").arg(path);
         return false;
     }

@@ -3,6 +3,7 @@
 #include <QDateTime>
 #include <QList>
 #include <QLocale>
+#include <QPageLayout>
 #include <QPageSize>
 #include <QString>
 
@@ -10,6 +11,7 @@
 
 #include <cmath>
 
+class QIODevice;
 class QPagedPaintDevice;
 
 // The run sheet: a printable page (or more, for a long run) of one Zelvane
@@ -98,6 +100,10 @@ VoltagePlot::Data plotData(const Run &run);
 // The paper the locale uses: Letter in the Americas that use it, else A4.
 QPageSize::PageSizeId defaultPage(const QLocale &locale);
 
+// The page the sheet is laid out on: the paper upright, with margins of half
+// an inch, inside any printer's reach.
+QPageLayout pageLayout(QPageSize::PageSizeId page);
+
 // When the sheet says it was made: the time in SOURCE_DATE_EPOCH when that
 // holds a number of seconds, so that a sheet can be made again alike;
 // otherwise now.
@@ -105,11 +111,16 @@ QDateTime madeAt();
 
 // Draws the sheets of the runs on the device, a page each and more where a
 // long run needs them, and after them a summary page with one row per run
-// when there are several. False when the device cannot be painted on.
+// when there are several; of these, only the device's page ranges when it
+// has any. False when the device cannot be painted on, or when its ranges
+// hold none of the pages.
 bool paint(const QList<Run> &runs, const QDateTime &madeAt, QPagedPaintDevice &device);
 
 // Writes the sheets into a PDF file. False, with the reason, when it cannot.
 bool writePdf(const QList<Run> &runs, const QDateTime &madeAt, QPageSize::PageSizeId page,
     const QString &path, QString *error);
+// Writes the sheets as a PDF onto an open device. False when it cannot.
+bool writePdf(
+    const QList<Run> &runs, const QDateTime &madeAt, QPageSize::PageSizeId page, QIODevice &device);
 
 } // namespace RunSheet
