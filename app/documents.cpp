@@ -4,7 +4,7 @@
 #include "prompter.h"
 #include "wattlan.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QDebug>
 #include <QDir>
 #include <QFileInfo>
@@ -43,6 +43,36 @@ bool confirmOverwrite(QWidget *parent, const QFileInfo &existing)
     box.setDefaultButton(box.addButton(QMessageBox::Cancel));
     Prompter::current().exec(box);
     return box.clickedButton() == replace;
+}
+
+QString askFileNameToWrite(QWidget *parent, const QString &caption, const QString &proposed,
+    const QString &filter, const QString &suffix)
+{
+    for (;;) {
+        QString fileName = Prompter::current().saveFileName(parent, caption, proposed, filter);
+        // With the suffix appended the file that would be replaced is
+        // another one than the dialog asked about.
+        if (fileName.isEmpty() || fileName.endsWith(suffix))
+            return fileName;
+        const QFileInfo completed(fileName + suffix);
+        if (!completed.exists() || confirmOverwrite(parent, completed))
+            return fileName;
+    }
+}
+
+QString withSuffix(const QString &fileName, const QString &suffix)
+{
+    return fileName.endsWith(suffix) ? fileName : fileName + suffix;
+}
+
+WaitCursor::WaitCursor()
+{
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+}
+
+WaitCursor::~WaitCursor()
+{
+    QApplication::restoreOverrideCursor();
 }
 
 QString lastDirPath()
@@ -121,22 +151,11 @@ void Wattlan::newConfiguration()
 
 void Wattlan::saveConfigurationAs(bool &cancelled)
 {
-    const QString proposed = QDir(lastDirPath()).filePath(UntitledName);
-    QString fileName;
-    for (;;) {
-        fileName = Prompter::current().saveFileName(
-            this, tr("Save Configuration"), proposed, projectFilter());
-        if (fileName.isEmpty()) {
-            cancelled = true;
-            return;
-        }
-        // The dialog asked about the name it saw; with the suffix appended
-        // the file that would be replaced is another one.
-        if (fileName.endsWith(Suffix))
-            break;
-        const QFileInfo completed(fileName + Suffix);
-        if (!completed.exists() || confirmOverwrite(this, completed))
-            break;
+    const QString fileName = askFileNameToWrite(this, tr("Save Configuration"),
+        QDir(lastDirPath()).filePath(UntitledName), projectFilter(), Suffix);
+    if (fileName.isEmpty()) {
+        cancelled = true;
+        return;
     }
     setLastDirPath(fileName);
     writeConfiguration(fileName);

@@ -1,10 +1,10 @@
 // The project file of the main window: the Zelvane tab's settings and run.
 #include "cframe.h"
+#include "documents.h"
 #include "filesave.h"
 #include "prompter.h"
 #include "wattlan.h"
 
-#include <QApplication>
 #include <QDir>
 #include <QDomDocument>
 #include <QFileInfo>
@@ -12,16 +12,6 @@
 #include <QXmlStreamWriter>
 
 namespace {
-// Shows the wait cursor for its lifetime.
-class WaitCursor
-{
-public:
-    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
-    WaitCursor(const WaitCursor &) = delete;
-    WaitCursor &operator=(const WaitCursor &) = delete;
-};
-
 // Makes directory the working directory for its lifetime.
 class WorkingDirectory
 {
@@ -120,22 +110,24 @@ void Wattlan::applyZelvaneSettings(const ZelvaneSettings &settings)
     ui.m_ZV_LeaderLength_Spin->setValue(settings.leaderLength);
 }
 
+QByteArray Wattlan::configurationBytes() const
+{
+    return ProjectFormat::serialise(zelvaneSettings(), [this](QXmlStreamWriter &writer) {
+        ui.m_ZV_Frame->toXml(
+            writer, [this](const YmFixture *fixture) { return zelvaneFixtureName(fixture); });
+    });
+}
+
 void Wattlan::writeConfiguration(const QString &fileName)
 {
-    const QString target
-        = fileName.endsWith(QLatin1String(".xml")) ? fileName : fileName + QLatin1String(".xml");
+    const QString target = withSuffix(fileName, QStringLiteral(".xml"));
     SaveOutcome outcome;
     {
         const WaitCursor busy;
         // Resolved before the working directory changes.
         const QFileInfo targetInfo(target);
         const WorkingDirectory inFileDirectory(QFileInfo(fileName).absolutePath());
-        const QByteArray bytes
-            = ProjectFormat::serialise(zelvaneSettings(), [this](QXmlStreamWriter &writer) {
-                  ui.m_ZV_Frame->toXml(writer,
-                      [this](const YmFixture *fixture) { return zelvaneFixtureName(fixture); });
-              });
-        outcome = replaceFileContents(targetInfo.absoluteFilePath(), bytes);
+        outcome = replaceFileContents(targetInfo.absoluteFilePath(), configurationBytes());
     }
     // Reported with the normal cursor, the working directory restored.
     if (outcome.stage != SaveStage::Saved) {

@@ -134,6 +134,8 @@ private:
     void fillFixtureCombos();
 
     // Project file and document commands.
+    // The Zelvane configuration as a project file holds it.
+    QByteArray configurationBytes() const;
     void writeConfiguration(const QString &fileName);
     void readConfiguration(const QString &fileName);
     ZelvaneSettings zelvaneSettings() const;

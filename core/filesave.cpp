@@ -33,12 +33,16 @@ bool writeAll(QSaveFile &file, const QByteArray &bytes)
 }
 } // namespace
 
-SaveOutcome replaceFileContents(const QString &fileName, const QByteArray &bytes)
+SaveOutcome replaceFileContents(
+    const QString &fileName, const QByteArray &bytes, FileContent content)
 {
     QSaveFile file(fileName);
     // Unbuffered, so that each write reaches the system and a shortfall
     // shows at once with the system's reason.
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Text | QIODevice::Unbuffered))
+    QIODevice::OpenMode mode = QIODevice::WriteOnly | QIODevice::Unbuffered;
+    if (content == FileContent::Text)
+        mode |= QIODevice::Text;
+    if (!file.open(mode))
         return {SaveStage::NotOpened, file.errorString()};
 
     // commit() alone cannot be trusted after a short write or a failed

@@ -16,8 +16,11 @@ struct SaveOutcome
     QString errorText; // the system's reason when the stage is not Saved
 };
 
-// Replaces the content of the file by bytes, in text mode, without ever
-// leaving it half written: the bytes go to a temporary file beside it,
-// which takes the file's place only once every byte has reached the disk.
-// On any failure the previous file stays as it was.
-SaveOutcome replaceFileContents(const QString &fileName, const QByteArray &bytes);
+enum class FileContent { Text, Binary };
+
+// Replaces the content of the file by bytes without ever leaving it half
+// written: the bytes go to a temporary file beside it, which takes the
+// file's place only once every byte has reached the disk. On any failure
+// the previous file stays as it was.
+SaveOutcome replaceFileContents(
+    const QString &fileName, const QByteArray &bytes, FileContent content = FileContent::Text);
