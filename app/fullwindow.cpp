@@ -39,6 +39,7 @@ void Wattlan::offerAllTools()
     ui.actionSave_As->setShortcuts(
         QList<QKeySequence> {ui.actionSave_As->shortcut()} + platformSaveAsKeys());
     ui.toolBar->show();
+    offerRunSheet();
     auto *edit = new QMenu(tr("Edit"), ui.menuBar);
     edit->setObjectName(QStringLiteral("menuEdit"));
     edit->addAction(ui.actionPreferences);

@@ -18,6 +18,9 @@ class QDir;
 class YmJumper;
 class ZVFixture;
 class ZVPowerSupply;
+namespace RunSheet {
+struct Run;
+}
 
 // The main window: owns the form and the product database and is the hub
 // that every widget of every tab is connected to.
@@ -147,6 +150,13 @@ private:
     bool needsFileName() const;
     void saveConfigurationAs(bool &cancelled);
     void newConfiguration();
+
+    // The run sheet of the Zelvane configuration (app/runsheetcommands.cpp),
+    // offered in the full window.
+    void offerRunSheet();
+    QList<RunSheet::Run> zelvaneSheet() const;
+    void exportRunSheet();
+    void printRunSheet();
 
     // Zelvane tab (tabs/zelvane.cpp). The model computes; these gather its
     // inputs from the form and the run editor and show its outputs.

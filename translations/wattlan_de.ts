@@ -689,6 +689,68 @@ Möchten Sie die Download-Seite öffnen?</translation>
         <source>Save the configuration of the Zelvane tab to a new file (project files do not keep this tab)</source>
         <translation>Konfiguration der Registerkarte Zelvane unter neuem Dateinamen speichern (Projektdateien enthalten diese Registerkarte nicht)</translation>
     </message>
+    <message>
+        <source>Export Run Sheet…</source>
+        <translation>Strangblatt exportieren…</translation>
+    </message>
+    <message>
+        <source>Write the run sheet of the Zelvane tab to a PDF file</source>
+        <translation>Strangblatt der Registerkarte Zelvane in eine PDF-Datei schreiben</translation>
+    </message>
+    <message>
+        <source>Print the run sheet of the Zelvane tab</source>
+        <translation>Strangblatt der Registerkarte Zelvane drucken</translation>
+    </message>
+    <message>
+        <source>Export Run Sheet</source>
+        <translation>Strangblatt exportieren</translation>
+    </message>
+    <message>
+        <source>PDF Files (*.pdf);;All Files (*.* *)</source>
+        <translation>PDF-Dateien (*.pdf);;Alle Dateien (*.* *)</translation>
+    </message>
+    <message>
+        <source>The sheet could not be drawn</source>
+        <translation>Das Blatt konnte nicht gezeichnet werden</translation>
+    </message>
+    <message>
+        <source>Export Error</source>
+        <translation>Fehler beim Exportieren</translation>
+    </message>
+    <message>
+        <source>Cannot write the run sheet to %1:
+%2.</source>
+        <translation>Das Strangblatt kann nicht in %1 geschrieben werden:
+%2.</translation>
+    </message>
+    <message>
+        <source>Failed to export the run sheet: %1</source>
+        <translation>Strangblatt konnte nicht exportiert werden: %1</translation>
+    </message>
+    <message>
+        <source>Run sheet exported to %1</source>
+        <translation>Strangblatt exportiert nach %1</translation>
+    </message>
+    <message>
+        <source>Print Error</source>
+        <translation>Fehler beim Drucken</translation>
+    </message>
+    <message>
+        <source>Cannot print the run sheet on %1.</source>
+        <translation>Das Strangblatt kann nicht auf %1 gedruckt werden.</translation>
+    </message>
+    <message>
+        <source>Failed to print the run sheet</source>
+        <translation>Strangblatt konnte nicht gedruckt werden</translation>
+    </message>
+    <message>
+        <source>Run sheet printed</source>
+        <translation>Strangblatt gedruckt</translation>
+    </message>
+    <message>
+        <source>Cannot print pages %1 of the run sheet on %2.</source>
+        <translation>Die Seiten %1 des Strangblatts können nicht auf %2 gedruckt werden.</translation>
+    </message>
 </context>
 <context>
     <name>WattlanClass</name>
