@@ -1,7 +1,8 @@
 // The run sheet as its readers meet it: the PDF's text read back against what
 // `run` reports, the bill of materials against the run's cells, a long run
 // inside the printable area, a refused file's page and the summary, the
-// same sheet again from the same SOURCE_DATE_EPOCH; and the plots' ticks.
+// same sheet again from the same SOURCE_DATE_EPOCH; the window's sheet,
+// exported and printed, against the command line's; and the plots' ticks.
 #include "plotticks.h"
 #include "readersupport.h"
 #include "runreport.h"
@@ -10,9 +11,13 @@
 #include "table.h"
 #include "windowfixture.h"
 
+#include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QPageRanges>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QProcess>
 #include <QRegularExpression>
 
@@ -21,11 +26,16 @@ namespace {
 const QString Projects = Readers::sourcePath("tests/data/cli/projects");
 
 // The text of a PDF as pdftotext reads it, its white space made single
-// spaces; with bbox, its pages and words with their boxes as XHTML.
-QString pdfText(const QString &pdf, bool bbox = false)
+// spaces; with bbox, its pages and words with their boxes as XHTML. Pages
+// from first to last when first is not 0.
+QString pdfText(const QString &pdf, bool bbox = false, int first = 0, int last = 0)
 {
+    QStringList arguments {bbox ? "-bbox" : "-raw", "-enc", "UTF-8", pdf, "-"};
+    if (first > 0)
+        arguments
+            = QStringList {"-f", QString::number(first), "-l", QString::number(last)} + arguments;
     QProcess process;
-    process.start("pdftotext", {bbox ? "-bbox" : "-raw", "-enc", "UTF-8", pdf, "-"});
+    process.start("pdftotext", arguments);
     if (!process.waitForFinished(60000) || process.exitCode() != 0)
         qFatal("pdftotext (poppler-utils) failed on %s", qPrintable(pdf));
     const QString text = QString::fromUtf8(process.readAllStandardOutput());
@@ -41,6 +51,8 @@ QProcessEnvironment english()
     environment.insert("SOURCE_DATE_EPOCH", "1700000000"); // 2023-11-14
     return environment;
 }
+
+const char *const exportSheet = "actionExportRunSheet";
 
 } // namespace
 
@@ -65,6 +77,8 @@ private slots:
     void refusedFileAndSummaryPages();
     void sameSourceDateEpochSameText();
     void germanWhereTheTranslationHasIt();
+    void windowSheet_data();
+    void windowSheet();
 };
 
 void TestSheet::ticks_data()
@@ -287,6 +301,104 @@ void TestSheet::germanWhereTheTranslationHasIt()
              "Strom 0.0850662 A ≤ abgeminderte Last 5.6 A", "Nächste Leuchte (4)", "Seite 1 von 1",
              "Leuchte (0: Netzteilseite der Zuleitung)"})
         QVERIFY2(text.contains(QString::fromUtf8(german)), german);
+}
+
+void TestSheet::windowSheet_data()
+{
+    QTest::addColumn<QString>("file"); // opened in the full window; none: a run built there
+    QTest::addColumn<QString>("action");
+    // The file dialog's answer, or the file the printer is set to write; none: cancelled.
+    QTest::addColumn<QString>("answer");
+    QTest::addColumn<int>("firstPage"); // printed: this page and the next; 0: all
+    QTest::addColumn<QString>("boxes"); // the captions of the boxes shown
+    QTest::addColumn<bool>("written"); // to window.pdf, else nothing
+    const auto row = [](const QString &name, const QString &file, const char *action,
+                         const char *answer, int firstPage, const char *boxes, bool written) {
+        QTest::newRow(qPrintable(name))
+            << file << action << answer << firstPage << boxes << written;
+    };
+    const QStringList files = QDir(Projects).entryList({"*.xml"}, QDir::Files);
+    QVERIFY(!files.isEmpty());
+    for (const QString &file : files)
+        row(file + ", exported", file, exportSheet, "window.pdf", 0, "", true);
+    row("built, exported, the suffix added", "", exportSheet, "window", 0, "", true);
+    row("built, printed", "", "actionPrint", "window.pdf", 0, "Print", true);
+    row("reading-bound.xml, printed", "reading-bound.xml", "actionPrint", "window.pdf", 0, "Print",
+        true);
+    row("reading-bound.xml, pages 2 and 3 printed", "reading-bound.xml", "actionPrint",
+        "window.pdf", 2, "Print", true);
+    row("export cancelled", "", exportSheet, "", 0, "", false);
+    // With the suffix added old.pdf would be replaced: the question's default
+    // answer is Cancel, and the file dialog is then cancelled.
+    row("replacing declined", "", exportSheet, "old", 0, "replace?", false);
+    row("folder missing", "", exportSheet, "missing/window.pdf", 0, "Export Error", false);
+    row("print cancelled", "", "actionPrint", "", 0, "Print", false);
+    row("pages past the sheet's end", "", "actionPrint", "window.pdf", 5, "Print|Print Error",
+        false);
+}
+
+// The full window's sheet, exported or printed, is the one wattlan-cli draws
+// of its configuration saved; one cancelled, declined or failed writes nothing.
+void TestSheet::windowSheet()
+{
+    QFETCH(QString, file);
+    QFETCH(QString, action);
+    QFETCH(QString, answer);
+    QFETCH(int, firstPage);
+    QFETCH(QString, boxes);
+    QFETCH(bool, written);
+    qputenv("SOURCE_DATE_EPOCH", english().value("SOURCE_DATE_EPOCH").toLatin1());
+    QTemporaryDir dir;
+    const QString old = dir.filePath("old.pdf");
+    QVERIFY(QFile::copy(QDir(Projects).filePath("not-xml.xml"), old));
+    WindowFixture w;
+    w.offerAllTools();
+    if (file.isEmpty()) {
+        w.choose("m_ZV_LineVoltage_Combo", "208");
+        for (int i = 0; i < 3; ++i)
+            w.click("m_ZV_AddFixture_Button");
+        w.choose("m_ZV_LeaderType_Combo", "Custom Leader");
+    } else {
+        QVERIFY(QFile::copy(QDir(Projects).filePath(file), dir.filePath(file)));
+        w.window->openConfiguration(dir.filePath(file)); // not-xml.xml leaves Untitled.xml
+    }
+    w.prompter.clear();
+    if (action == exportSheet)
+        w.prompter.fileNames << (answer.isEmpty() ? QString() : dir.filePath(answer));
+    int page = -1;
+    w.prompter.dialogResponder = [&](QDialog &dialog) {
+        QPrinter *printer = dynamic_cast<QPrintDialog &>(dialog).printer();
+        page = printer->pageLayout().pageSize().id();
+        printer->setOutputFormat(QPrinter::PdfFormat);
+        printer->setOutputFileName(dir.filePath("window.pdf"));
+        if (firstPage > 0)
+            printer->setPageRanges(
+                QPageRanges::fromString(QStringLiteral("%1-%2").arg(firstPage).arg(firstPage + 1)));
+        return int(answer.isEmpty() ? QDialog::Rejected : QDialog::Accepted);
+    };
+    w.trigger(qPrintable(action));
+    QStringList shown;
+    for (const CapturedBox &box : w.prompter.boxes)
+        shown << (box.caption.isEmpty() ? "replace?" : box.caption);
+    QCOMPARE(shown.join('|'), boxes);
+    QCOMPARE(Readers::fileBytes(old), Readers::fileBytes(QDir(Projects).filePath("not-xml.xml")));
+    QCOMPARE(QFileInfo::exists(dir.filePath("window.pdf")), written);
+    if (!written)
+        return;
+
+    const QPageSize::PageSizeId paper = RunSheet::defaultPage(QLocale::system());
+    QCOMPARE(page, action == "actionPrint" ? int(paper) : -1); // the dialog offers it
+    const QString shownName = w.window->currentFileDisplayName();
+    w.prompter.fileNames << dir.filePath(shownName);
+    w.trigger("actionSave_As");
+    const QString cliPdf = dir.filePath("cli.pdf");
+    runCli({"run", "--catalogue", Readers::sourcePath("data"), "--page",
+               paper == QPageSize::Letter ? "letter" : "a4", "--sheet", cliPdf,
+               dir.filePath(shownName)},
+        english());
+    const QString text = pdfText(dir.filePath("window.pdf"));
+    QCOMPARE(text, pdfText(cliPdf, false, firstPage, firstPage + 1));
+    QVERIFY(text.contains(firstPage > 0 ? "page 2 of" : "Run sheet: " + shownName));
 }
 
 WATTLAN_TEST_MAIN(TestSheet)

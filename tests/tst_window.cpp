@@ -215,6 +215,8 @@ private slots:
         row("actionOpen", "File", "Ctrl+O", true, true);
         row("actionSave", "File", "Ctrl+S", true, true);
         row("actionSave_As", "File", "Ctrl+A; Ctrl+Shift+S", false, true); // form's, platform's
+        row("actionExportRunSheet", "File", "", false, true);
+        row("actionPrint", "File", "Ctrl+P", false, true); // the platform's
         row("actionPreferences", "Edit", "", false, false);
         row("actionQuit", "File", "Ctrl+X", false, false);
     }
