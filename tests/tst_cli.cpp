@@ -42,7 +42,7 @@ QStringList projectCorpus()
     for (const QString folder : {"tests/data/cli/projects", "tests/readers/project"}) {
         const QFileInfoList found = QDir(sourcePath(folder)).entryInfoList({"*.xml"}, QDir::Files);
         if (found.isEmpty())
-            qFatal("%s holds no project file", folder);
+            qFatal("%s holds no project file", qPrintable(folder));
         for (const QFileInfo &file : found)
             files << file.absoluteFilePath();
     }
