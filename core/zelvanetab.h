@@ -78,7 +78,7 @@ public:
     ZelvaneModel::Inputs inputs() const;
 
 private:
-    void applyFixture(const ZVFixture &fixture);
+    void applyFixture(const ZVFixture &chosen);
     void applyLeader();
     void applyLeaderGauge();
     void resetRun();

@@ -10,7 +10,7 @@ tools/need-packages.sh clang-tidy-14
 # The project's own translation units of a build, generated sources left out;
 # of build-fuzz/ only the fuzz targets, the rest being the same as in build/.
 sources() {
-  local folders='app|cli|database|runeditor|tabs|prefs|sheet|tests'
+  local folders='core|app|cli|runeditor|tabs|prefs|sheet|tests'
   [ "$1" = build-fuzz ] && folders=fuzz
   grep -o '"file": "[^"]*"' "$1/compile_commands.json" | sed 's/"file": "\(.*\)"/\1/' \
     | grep -E "^$PWD/($folders)/[^/]*\.cpp$" | sort -u
