@@ -6,6 +6,8 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QLocale>
+#include <QTranslator>
 
 #include <cstdio>
 #include <cstring>
@@ -101,6 +103,12 @@ int main(int argc, char *argv[])
         app = std::make_unique<QCoreApplication>(argc, argv);
     }
     QCoreApplication::setApplicationName(QStringLiteral("wattlan-cli"));
+    // The window's texts in the system's language, from beside the program
+    // as the window loads them; a missing file leaves them in English.
+    QTranslator translator;
+    if (translator.load(QStringLiteral("wattlan_") + QLocale::system().name(),
+            QCoreApplication::applicationDirPath()))
+        QCoreApplication::installTranslator(&translator);
     QCoreApplication::setApplicationVersion(QStringLiteral("%1.%2.%3 Build %4-%5")
                                                 .arg(Version::VERSION_MAJOR)
                                                 .arg(Version::VERSION_MINOR)
@@ -136,8 +144,14 @@ int main(int argc, char *argv[])
     const QCommandLineOption nodesOption(QStringLiteral("nodes"),
         QStringLiteral("max-runs: flex node count for the longest leader (default 50)."),
         QStringLiteral("N"));
+    const QCommandLineOption fixtureOption(QStringLiteral("fixture"),
+        QStringLiteral("max-runs: only fixtures whose names contain TEXT (any letter case)."),
+        QStringLiteral("TEXT"));
+    const QCommandLineOption supplyOption(QStringLiteral("supply"),
+        QStringLiteral("max-runs: only supplies whose names contain TEXT (any letter case)."),
+        QStringLiteral("TEXT"));
     parser.addOptions({catalogueOption, formatOption, plotOption, voltageOption, loadOption,
-        spacingOption, leaderOption, nodesOption});
+        spacingOption, leaderOption, nodesOption, fixtureOption, supplyOption});
     parser.addPositionalArgument(QStringLiteral("command"),
         QStringLiteral("check, run or max-runs."), QStringLiteral("COMMAND"));
     parser.addPositionalArgument(QStringLiteral("files"), QStringLiteral("run: the project files."),
@@ -177,8 +191,8 @@ int main(int argc, char *argv[])
                 return option->names().constFirst();
         return QString();
     };
-    const QList<const QCommandLineOption *> maxRunsOptions {
-        &voltageOption, &loadOption, &spacingOption, &leaderOption, &nodesOption};
+    const QList<const QCommandLineOption *> maxRunsOptions {&voltageOption, &loadOption,
+        &spacingOption, &leaderOption, &nodesOption, &fixtureOption, &supplyOption};
     QList<const QCommandLineOption *> notHere = maxRunsOptions;
     if (command == QLatin1String("max-runs"))
         notHere.clear();
@@ -192,7 +206,9 @@ int main(int argc, char *argv[])
         && command != QLatin1String("max-runs"))
         return usageError(
             QStringLiteral("unknown command '%1' (check, run or max-runs)").arg(command));
-    if (!Cli::hasCatalogue(catalogue))
+    // A folder with some of the files is a catalogue that cannot be loaded,
+    // which the commands report as the window would.
+    if (!Cli::holdsADatabaseFile(catalogue))
         return usageError(QStringLiteral("%1 does not hold the three database files "
                                          "(ym_config_zv.xml, ym_config_ob.xml, ym_config_ts.xml)")
                               .arg(catalogue.absolutePath()));
@@ -209,9 +225,6 @@ int main(int argc, char *argv[])
     if (command == QLatin1String("run")) {
         if (positional.isEmpty())
             return usageError(QStringLiteral("run needs at least one project file"));
-        for (const QString &file : positional)
-            if (!QFileInfo(file).isFile())
-                return usageError(QStringLiteral("%1: no such file").arg(file));
         const QString plot = parser.value(plotOption);
         if (!plot.isEmpty() && positional.size() != 1)
             return usageError(QStringLiteral("--plot draws one run: give one file"));
@@ -237,5 +250,7 @@ int main(int argc, char *argv[])
         if (parser.isSet(*option) && !parseCount(parser.value(*option), *target))
             return usageError(QStringLiteral("--%1 needs a whole number: %2")
                                   .arg(option->names().constFirst(), parser.value(*option)));
+    options.fixtureFilter = parser.value(fixtureOption);
+    options.supplyFilter = parser.value(supplyOption);
     return Cli::maxRuns(catalogue, options, format, out, err);
 }

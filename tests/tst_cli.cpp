@@ -4,8 +4,8 @@
 #include "cframe.h"
 #include "check.h"
 #include "database.h"
+#include "grownwalk.h"
 #include "maxruns.h"
-#include "modelrun.h"
 #include "table.h"
 #include "windowfixture.h"
 
@@ -65,11 +65,6 @@ bool same(double a, double b)
     return a == b || (std::isnan(a) && std::isnan(b));
 }
 
-bool close(double a, double b)
-{
-    return same(a, b) || std::abs(a - b) <= 1e-9 * std::max(std::abs(a), std::abs(b));
-}
-
 } // namespace
 
 class TestCli : public QObject
@@ -83,6 +78,8 @@ private slots:
     void cleanupTestCase() { m_maximizing.reset(); }
     void badArgumentsGiveOneLineAndStatusTwo_data();
     void badArgumentsGiveOneLineAndStatusTwo();
+    void eachCommandEndsWithItsStatus_data();
+    void eachCommandEndsWithItsStatus();
     void checkPrintsFindingsByFileAndLine_data();
     void checkPrintsFindingsByFileAndLine();
     void checkErrorsAreTheWindowsStartupBoxes_data();
@@ -92,8 +89,11 @@ private slots:
     void runDrawsTheVoltageAlongTheRun();
     void maxRunsEqualsMaximize_data();
     void maxRunsEqualsMaximize();
-    void runningSumsFollowTheWalk_data();
-    void runningSumsFollowTheWalk();
+    void figuresAreTheToolkitsText();
+    void grownWalkIsTheFullWalk_data();
+    void grownWalkIsTheFullWalk();
+    void searchEndsWhereMaximizeEnds_data();
+    void searchEndsWhereMaximizeEnds();
 };
 
 void TestCli::badArgumentsGiveOneLineAndStatusTwo_data()
@@ -105,8 +105,6 @@ void TestCli::badArgumentsGiveOneLineAndStatusTwo_data()
         << QStringList {"check", "--colour"} << "Unknown option 'colour'";
     QTest::newRow("no command") << QStringList {} << "no command given";
     QTest::newRow("unknown command") << QStringList {"plan"} << "unknown command 'plan'";
-    QTest::newRow("missing file") << QStringList {"run", "no-such-plan.xml"}
-                                  << "no-such-plan.xml: no such file";
     QTest::newRow("folder without the files")
         << QStringList {"check", "--catalogue", empty} << "does not hold the three database files";
     QTest::newRow("voltage not a number")
@@ -126,6 +124,58 @@ void TestCli::badArgumentsGiveOneLineAndStatusTwo()
     QCOMPARE(outcome.out, QString());
     QCOMPARE(outcome.err.count(QLatin1Char('\n')), 1);
     QVERIFY2(outcome.err.contains(complaint), qPrintable(outcome.err));
+}
+
+void TestCli::eachCommandEndsWithItsStatus_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("status");
+    const QString sample = sourcePath("data");
+    const QString broken = sourcePath("tests/data/cli/check/broken");
+    const QString malformed = sourcePath("tests/data/cli/check/malformed");
+    // Two of the three files: the window cannot start on it.
+    static QTemporaryDir partial;
+    for (const char *name : {"ym_config_zv.xml", "ym_config_ts.xml"})
+        QFile::copy(sample + QLatin1Char('/') + name, partial.filePath(name));
+    const QString plans = sourcePath("tests/data/cli/projects/");
+    QTest::newRow("check, clean") << QStringList {"check", "--catalogue", sample} << 0;
+    QTest::newRow("check, findings") << QStringList {"check", "--catalogue", broken} << 1;
+    QTest::newRow("check, not well-formed") << QStringList {"check", "--catalogue", malformed} << 2;
+    QTest::newRow("check, a file missing")
+        << QStringList {"check", "--catalogue", partial.path()} << 2;
+    QTest::newRow("run, valid") << QStringList {"run", "--catalogue", sample,
+        plans + "other-voltage-and-load.xml"}
+                                << 0;
+    QTest::newRow("run, invalid") << QStringList {"run", "--catalogue", sample,
+        plans + "rows-beyond-lists.xml"}
+                                  << 1;
+    QTest::newRow("run, valid on a catalogue with problems")
+        << QStringList {"run", "--catalogue", broken, plans + "other-voltage-and-load.xml"} << 1;
+    QTest::newRow("run, a file missing") << QStringList {"run", "--catalogue", sample,
+        plans + "other-voltage-and-load.xml", "no-such-plan.xml"}
+                                         << 2;
+    QTest::newRow("run, catalogue cannot be loaded")
+        << QStringList {"run", "--catalogue", malformed, plans + "other-voltage-and-load.xml"} << 2;
+    QTest::newRow("max-runs, every row valid") << QStringList {"max-runs", "--catalogue", sample,
+        "--fixture", "COVE 2", "--supply", "pd-300"}
+                                               << 0;
+    QTest::newRow("max-runs, a row invalid at one fixture")
+        << QStringList {"max-runs", "--catalogue", sample} << 1;
+    QTest::newRow("max-runs, a catalogue with problems")
+        << QStringList {"max-runs", "--catalogue", broken} << 1;
+    QTest::newRow("max-runs, catalogue cannot be loaded")
+        << QStringList {"max-runs", "--catalogue", partial.path()} << 2;
+}
+
+void TestCli::eachCommandEndsWithItsStatus()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(int, status);
+    const Outcome outcome = runCli(arguments);
+    QCOMPARE(outcome.status, status);
+    // What could not be done is said, once for each thing.
+    if (status == 2)
+        QVERIFY2(!outcome.err.isEmpty() || outcome.out.contains("error"), qPrintable(outcome.out));
 }
 
 void TestCli::checkPrintsFindingsByFileAndLine_data()
@@ -313,18 +363,36 @@ void TestCli::maxRunsEqualsMaximize()
     }
 }
 
-void TestCli::runningSumsFollowTheWalk_data()
+void TestCli::figuresAreTheToolkitsText()
 {
-    QTest::addColumn<bool>("jumperRequired");
+    // Exact halves (3579.125), zeros, figures beyond any catalogue's, and
+    // random ones of every size.
+    QList<double> values {0.0, -0.0, 3579.125, -204672.5, 519008.5, 1e-5, 1e300, 5e-324,
+        std::numeric_limits<double>::infinity(), -std::numeric_limits<double>::infinity(),
+        std::nan(""), 100000, 999999.5, 1234567, 2.2250738585072014e-308, 1e-310};
+    QRandomGenerator random(5);
+    for (int i = 0; i < 200000; ++i) {
+        const double scale = std::pow(10.0, random.bounded(-12, 12));
+        values << (random.bounded(2000000) - 1000000) / 8.0 * scale
+               << (random.generateDouble() - 0.5) * scale;
+    }
+    for (double value : values)
+        if (figure(value) != QString::number(value, 'g', 6))
+            QFAIL(qPrintable(QString::number(value, 'g', 17)));
+}
+
+void TestCli::grownWalkIsTheFullWalk_data()
+{
+    QTest::addColumn<bool>("jumpers");
     QTest::addColumn<bool>("safety");
     QTest::newRow("fixtures only") << false << false;
     QTest::newRow("a jumper before each fixture") << true << false;
-    QTest::newRow("safety rule") << false << true;
+    QTest::newRow("safety rule") << true << true;
 }
 
-void TestCli::runningSumsFollowTheWalk()
+void TestCli::grownWalkIsTheFullWalk()
 {
-    QFETCH(bool, jumperRequired);
+    QFETCH(bool, jumpers);
     QFETCH(bool, safety);
     QRandomGenerator random(17);
     const auto any = [&random](double low, double high) {
@@ -332,43 +400,76 @@ void TestCli::runningSumsFollowTheWalk()
     };
     const ZelvaneModel::FixtureFigures figures {
         any(0.3, 9), any(0.001, 0.05), any(3, 60), any(0.8, 1), any(1, 1.3), safety};
-    ZelvaneModel::Inputs inputs;
-    inputs.lineVoltage = 277;
-    inputs.maxLoad = 1e9;
-    inputs.fixture = ZelvaneModel::SelectedFixture {figures, 0, 1e9, 0, 0, 0, 0, 0};
-    inputs.supply = ZelvaneModel::SupplyLimits {};
-    inputs.leader = ZelvaneModel::Leader {any(5, 50), any(0.001, 0.01)};
-    const ZelvaneModel::Cell jumper
-        = ZelvaneModel::Cell::jumper(figures, any(1, 6), any(0.001, 0.02));
-    ZelvaneModelRun growing(inputs, ZelvaneModel::Cell::fixture(figures), jumper, jumperRequired);
+    std::optional<ZelvaneModel::Cell> jumper;
+    if (jumpers)
+        jumper = ZelvaneModel::Cell::jumper(figures, any(1, 6), any(0.001, 0.02));
+    ZelvaneGrownWalk zelvane(ZelvaneModel::Cell::fixture(figures), jumper, 267);
     const TessanModel::Cell puck
         = TessanModel::Cell::fixture(any(0.2, 2), any(0.01, 0.1), any(0.1, 1));
-    TessanModelRun tessan(TessanModel::Inputs {TessanModel::SelectedFixture {24, 0},
-                              TessanModel::SupplyLimits {}, TessanModel::Leader {6, 0.008}, {}},
-        puck);
-    for (int step = 1; step < MaxRunFixtures; ++step) {
-        growing.addFixture(true);
-        tessan.addFixture(true);
-        const ZelvaneModel::Result sums = growing.result();
-        const ZelvaneModel::Result walk = growing.exactResult();
-        QCOMPARE(sums.totals.power, walk.totals.power);
-        QVERIFY(close(sums.totals.length, walk.totals.length));
-        QVERIFY(close(sums.totals.voltageDrop, walk.totals.voltageDrop));
-        QVERIFY(close(sums.current, walk.current));
-        QVERIFY(close(tessan.result().totals.voltageDrop, tessan.exactResult().totals.voltageDrop));
+    std::optional<TessanModel::Cell> tessanJumper;
+    if (jumpers)
+        tessanJumper = TessanModel::Cell::jumper(any(1, 6), any(0.001, 0.02));
+    TessanGrownWalk tessan(puck, tessanJumper);
+    // Asked out of order, as a search asks: each state stays what it was.
+    for (int fixtures : {MaxRunFixtures, 1, 2, 640, 7, 999}) {
+        const QList<ZelvaneModel::Cell> cells = zelvane.cells(fixtures);
+        const ZelvaneModel::Totals walked = ZelvaneModel::sumCells(cells, fixtures, 267);
+        const ZelvaneModel::Totals &grown = zelvane.totals(fixtures);
+        QCOMPARE(cells.size(), jumpers ? 2 * fixtures - 1 : fixtures);
+        // Bit for bit, not within a tolerance.
+        QVERIFY(grown.length == walked.length && grown.power == walked.power
+            && grown.voltageDrop == walked.voltageDrop
+            && grown.fixtureLength == walked.fixtureLength);
+        TessanModel::Totals full;
+        TessanModel::TS_SumRun(
+            TessanModel::Inputs {{}, {}, {}, tessan.cells(fixtures)}, fixtures, full);
+        const TessanModel::Totals &tessanGrown = tessan.totals(fixtures);
+        QVERIFY(tessanGrown.length == full.length && tessanGrown.current == full.current
+            && tessanGrown.voltageDrop == full.voltageDrop);
     }
+}
 
-    // A limit met exactly by the walk's own figure: the search stops where the walk says.
-    for (int fixtures : {640, 123, 7}) {
-        while (growing.fixtureCount() > fixtures)
-            growing.removeLastCell();
-        ZelvaneModel::Inputs atLimit = inputs;
-        atLimit.fixture->maxVoltageDrop = growing.exactResult().totals.voltageDrop;
-        ZelvaneModelRun run(atLimit, ZelvaneModel::Cell::fixture(figures), jumper, jumperRequired);
-        maximizeRun(run);
-        QCOMPARE(run.fixtureCount(), fixtures);
-        QVERIFY(run.isValid());
-    }
+void TestCli::searchEndsWhereMaximizeEnds_data()
+{
+    QTest::addColumn<QList<int>>("invalidRuns");
+    QTest::addColumn<bool>("growing");
+    QTest::addColumn<int>("guess");
+    QTest::addColumn<int>("fixtures");
+    QTest::addColumn<bool>("valid");
+    QTest::newRow("invalid at one") << QList<int> {1} << true << 5 << 1 << false;
+    QTest::newRow("guessed right") << QList<int> {36} << true << 35 << 35 << true;
+    QTest::newRow("guessed short") << QList<int> {300} << true << 2 << 299 << true;
+    QTest::newRow("guessed long") << QList<int> {3} << true << 900 << 2 << true;
+    QTest::newRow("valid to the bound") << QList<int> {} << true << 7 << MaxRunFixtures << true;
+    QTest::newRow("bound reached from a guess past it")
+        << QList<int> {} << true << 5000 << MaxRunFixtures << true;
+    // Where a run may turn valid again, Maximize stops at the first invalid one.
+    QTest::newRow("valid again, scanned") << QList<int> {4} << false << 500 << 3 << true;
+    QTest::newRow("valid again at the end, scanned")
+        << QList<int> {MaxRunFixtures} << false << 1 << MaxRunFixtures - 1 << true;
+}
+
+void TestCli::searchEndsWhereMaximizeEnds()
+{
+    QFETCH(QList<int>, invalidRuns);
+    QFETCH(bool, growing);
+    QFETCH(int, guess);
+    QFETCH(int, fixtures);
+    QFETCH(bool, valid);
+    QList<int> asked;
+    const auto validAt = [&](int n) {
+        asked << n;
+        // A growing run stays invalid from its first invalid length on.
+        return growing ? invalidRuns.isEmpty() || n < invalidRuns.first()
+                       : !invalidRuns.contains(n);
+    };
+    const MaximizedRun found = maximizedRun(validAt, growing, guess);
+    QCOMPARE(found.fixtures, fixtures);
+    QCOMPARE(found.valid, valid);
+    QVERIFY(std::all_of(
+        asked.cbegin(), asked.cend(), [](int n) { return n >= 1 && n <= MaxRunFixtures; }));
+    if (growing)
+        QVERIFY2(asked.size() <= 24, qPrintable(QString::number(asked.size())));
 }
 
 WATTLAN_TEST_MAIN(TestCli)
