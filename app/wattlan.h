@@ -53,6 +53,7 @@ public:
     // inputs its calculation gathers from the form and the run.
     ZelvaneSettings currentZelvaneSettings() const { return zelvaneSettings(); }
     ZelvaneModel::Inputs zelvaneInputs() const { return ZV_Inputs(); }
+    TessanModel::Inputs tessanInputs() const { return TS_Inputs(); }
 
     // The Zelvane fixture that the fixture selector lists under name (an
     // exact match), or null. Project files name the fixtures of run cells so.
