@@ -57,6 +57,28 @@ QString readText(const QString &path)
     return QString::fromUtf8(file.readAll());
 }
 
+// Damages to a copy of a catalogue: every first text becomes the second.
+using Replacements = QList<QPair<QByteArray, QByteArray>>;
+
+// "\n" a line break, "\xHH" a byte.
+QByteArray unescaped(const QString &text)
+{
+    QByteArray bytes;
+    const QByteArray utf8 = text.toUtf8();
+    for (qsizetype i = 0; i < utf8.size(); ++i) {
+        if (utf8[i] == '\\' && utf8.mid(i + 1, 1) == "n") {
+            bytes += '\n';
+            ++i;
+        } else if (utf8[i] == '\\' && utf8.mid(i + 1, 1) == "x") {
+            bytes += char(utf8.mid(i + 2, 2).toInt(nullptr, 16));
+            i += 3;
+        } else {
+            bytes += utf8[i];
+        }
+    }
+    return bytes;
+}
+
 // A figure read back from JSON, where a figure that is no number is null.
 double number(const QJsonValue &value)
 {
@@ -87,6 +109,8 @@ private slots:
     void eachCommandEndsWithItsStatus();
     void checkPrintsFindingsByFileAndLine_data();
     void checkPrintsFindingsByFileAndLine();
+    void checkFindsEachDamageAtItsLine_data();
+    void checkFindsEachDamageAtItsLine();
     void checkErrorsAreTheWindowsStartupBoxes_data();
     void checkErrorsAreTheWindowsStartupBoxes();
     void runEqualsFileOpen_data();
@@ -212,6 +236,87 @@ void TestCli::checkPrintsFindingsByFileAndLine()
     const QJsonObject object = QJsonDocument::fromJson(json.out.toUtf8()).object();
     QCOMPARE(object.value("findings").toArray().size(), want.count(QLatin1Char('\n')) - 1);
     QCOMPARE(json.status, status);
+}
+
+void TestCli::checkFindsEachDamageAtItsLine_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<Replacements>("replacements");
+    QTest::addColumn<QByteArray>("at");
+    QTest::addColumn<QStringList>("found");
+    QTest::addColumn<QStringList>("absent");
+    const QStringList lines
+        = readText(sourcePath("tests/data/cli/check/damages.txt")).split(QLatin1Char('\n'));
+    int cases = 0;
+    for (int i = 0; i < lines.size(); ++i) {
+        if (!lines[i].startsWith(QLatin1String("== ")))
+            continue;
+        QString file;
+        Replacements replacements;
+        QByteArray at;
+        QStringList found;
+        QStringList absent;
+        for (int j = i + 1; j < lines.size() && !lines[j].startsWith(QLatin1String("== ")); ++j) {
+            const QString key = lines[j].section(QLatin1String(": "), 0, 0);
+            const QString value = lines[j].section(QLatin1String(": "), 1);
+            if (key == QLatin1String("file"))
+                file = value;
+            else if (key == QLatin1String("replace"))
+                replacements << qMakePair(unescaped(value.section(QLatin1String(" => "), 0, 0)),
+                    unescaped(value.section(QLatin1String(" => "), 1)));
+            else if (key == QLatin1String("at"))
+                at = unescaped(value);
+            else if (key == QLatin1String("finding"))
+                found << value;
+            else if (key == QLatin1String("absent"))
+                absent << value;
+        }
+        QVERIFY2(!file.isEmpty() && !replacements.isEmpty(), qPrintable(lines[i]));
+        QTest::newRow(qPrintable(lines[i].mid(3)))
+            << file << replacements << (at.isEmpty() ? replacements.first().second : at) << found
+            << absent;
+        ++cases;
+    }
+    QVERIFY(cases > 0);
+}
+
+void TestCli::checkFindsEachDamageAtItsLine()
+{
+    QFETCH(QString, file);
+    QFETCH(Replacements, replacements);
+    QFETCH(QByteArray, at);
+    QFETCH(QStringList, found);
+    QFETCH(QStringList, absent);
+    const QTemporaryDir copy;
+    for (const char *name : {"ym_config_zv.xml", "ym_config_ob.xml", "ym_config_ts.xml"})
+        QVERIFY(QFile::copy(sourcePath("data/") + name, copy.filePath(name)));
+    QFile damaged(copy.filePath(file));
+    QVERIFY(damaged.open(QIODevice::ReadWrite));
+    QByteArray bytes = damaged.readAll();
+    for (const auto &[before, after] : replacements) {
+        QVERIFY2(bytes.contains(before), before.constData());
+        bytes.replace(before, after);
+    }
+    damaged.resize(0);
+    damaged.write(bytes);
+    damaged.close();
+    const qsizetype where = bytes.indexOf(at);
+    QVERIFY(where >= 0);
+    const int line = int(bytes.left(where).count('\n')) + 1;
+
+    const CatalogueCheck::Report report = CatalogueCheck::check(QDir(copy.path()));
+    QStringList printed;
+    for (const CatalogueCheck::Finding &finding : report.findings)
+        printed << CatalogueCheck::formatted(finding);
+    const QString place = copy.filePath(file) + QLatin1Char(':') + QString::number(line) + ':';
+    for (const QString &text : found)
+        QVERIFY2(std::any_of(printed.cbegin(), printed.cend(),
+                     [&](const QString &f) { return f.startsWith(place) && f.contains(text); }),
+            qPrintable(place + '\n' + printed.join('\n')));
+    for (const QString &text : absent)
+        QVERIFY2(std::none_of(printed.cbegin(), printed.cend(),
+                     [&](const QString &f) { return f.contains(text); }),
+            qPrintable(printed.join('\n')));
 }
 
 void TestCli::checkErrorsAreTheWindowsStartupBoxes_data()
