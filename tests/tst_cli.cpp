@@ -116,6 +116,8 @@ private slots:
     void runEqualsFileOpen_data();
     void runEqualsFileOpen();
     void runDrawsTheVoltageAlongTheRun();
+    void maxRunsSaysWhatItCannotCalculate_data();
+    void maxRunsSaysWhatItCannotCalculate();
     void maxRunsEqualsMaximize_data();
     void maxRunsEqualsMaximize();
     void figuresAreTheToolkitsText();
@@ -417,6 +419,56 @@ void TestCli::runDrawsTheVoltageAlongTheRun()
     }
     QCOMPARE(QImage(folder.filePath("plot.png")).size(), QSize(900, 480));
     QVERIFY(readText(folder.filePath("plot.svg")).contains("<polyline"));
+}
+
+void TestCli::maxRunsSaysWhatItCannotCalculate_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("row");
+    QTest::addColumn<bool>("noteOnTheWindow");
+    const QStringList catalogue {"max-runs", "--format", "csv", "--catalogue"};
+    // 8 V less the safety margin leaves nothing; 347 V is beyond the window's boxes.
+    const QStringList safety = catalogue
+        + QStringList {
+            sourcePath("data"), "--fixture", "wet", "--voltage", "8,347", "--load", "120"};
+    QTest::newRow("no voltage after the safety margin")
+        << safety
+        << ",8,120,,,,,,no,cannot be calculated: 8 V less the 10 V safety margin leaves no voltage"
+        << true;
+    QTest::newRow("a line voltage beyond the window's")
+        << safety << ",347,120,42,219,1512," << true;
+    const QStringList flex = catalogue + QStringList {sourcePath("tests/data/cli/maxruns")};
+    QTest::newRow("a flex string of no voltage")
+        << flex << "flex-leader,Flex Dead,Hub 60,string cable,,0,,,,,,,no,cannot be calculated"
+        << false;
+    QTest::newRow("a flex string of no current")
+        << flex << "flex-leader,Flex Dark,Hub Open,string cable,,24,,50,,0,0,0,yes,no limit"
+        << false;
+    QTest::newRow("a custom leader without wires")
+        << flex
+        << "zelvane,Exact Bar,Feed 150,Bare Custom Leader,,120,15,1,4,50,0.416667,0,no,one "
+           "fixture already: No leader cable or gauge selected"
+        << false;
+    QTest::newRow("a fixture without supply or leader")
+        << flex
+        << "zelvane,Orphan Spot,,,,100,15,1,1,20,0.2,0.002,no,one fixture already: Power 20 W > "
+           "max -1 W; No supply selected for this fixture; No leader cable or gauge selected"
+        << false;
+}
+
+void TestCli::maxRunsSaysWhatItCannotCalculate()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, row);
+    QFETCH(bool, noteOnTheWindow);
+    const Outcome outcome = runCli(arguments);
+    QCOMPARE(outcome.status, 1);
+    QVERIFY2(outcome.out.contains(row), qPrintable(outcome.out));
+    // No figure that is no number, no leader of 2,147,483,647 ft.
+    for (const char *never : {"nan", "inf", "2147483647", "2.14748e+09"})
+        QVERIFY2(!outcome.out.contains(QLatin1String(never)), never);
+    QCOMPARE(outcome.err.count("the window offers line voltages of 100 to 277 V"),
+        noteOnTheWindow ? 1 : 0);
 }
 
 void TestCli::maxRunsEqualsMaximize_data()
