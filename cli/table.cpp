@@ -47,10 +47,15 @@ QString csvLine(const QStringList &cells)
 QString markdownLine(const QStringList &cells)
 {
     QString line = QStringLiteral("|");
-    for (const QString &cell : cells)
-        line += QLatin1Char(' ') + QString(cell).replace(QLatin1Char('|'), QLatin1String("\\|"))
-            + QStringLiteral(" |");
-    return line + QLatin1Char('\n');
+    for (const QString &cell : cells) {
+        line += QLatin1Char(' ');
+        if (cell.contains(QLatin1Char('|')))
+            line += QString(cell).replace(QLatin1Char('|'), QLatin1String("\\|"));
+        else
+            line += cell;
+        line += QStringLiteral(" |");
+    }
+    return line += QLatin1Char('\n');
 }
 
 QString markdownRule(qsizetype columns)
