@@ -24,17 +24,21 @@ Commands:
                     FILE:LINE: error: lines in the same order and words, then
                     what loading passes over in silence (unreadable optional
                     figures, duplicate names, fixtures that cannot be
-                    calculated, negative figures, unused supplies) as
-                    warnings; a last line counts them
+                    calculated, figures out of range or read and ignored,
+                    elements the program does not read, unused supplies) as
+                    warnings that say what the program does; a last line
+                    counts them
   run FILE...       what the window shows after File, Open of each project
                     file; several files give one table, one row each
   max-runs          the largest valid run, as Maximize builds it, of every
                     Zelvane fixture, supply, leader, voltage and circuit, of
                     every Tessan fixture, supply and leader, and of every flex
-                    string and supply
+                    string and supply, printed as found; --fixture and
+                    --supply keep the rows of matching names
 
-Exit status: 0 all good, 1 findings (a catalogue problem, an invalid run),
-2 the job could not be done (bad arguments, an unreadable or refused file).
+Exit status: 0 all good, 1 findings (a catalogue problem, a run or row
+invalid with one fixture), 2 the job could not be done (bad arguments, a
+catalogue that cannot be loaded, an unreadable or refused file).
 
 --format json prints one object: check {catalogue, loaded, findings: [{file,
 line, column, severity, message}], errors, warnings}; run {runs: [{file,
