@@ -6,6 +6,7 @@
 #include "recordfields.h"
 #include "records.h"
 
+#include <QCoreApplication>
 #include <QDomDocument>
 #include <QFile>
 #include <QHash>
@@ -27,26 +28,36 @@ using RecordFields::Number;
 using RecordFields::Range;
 using RecordFields::Record;
 
-QString technologyName(int tech)
+// The findings are in the system's language, as the window's messages are.
+QString text(const char *source)
+{
+    return QCoreApplication::translate("CatalogueCheck", source);
+}
+
+QString supplyKind(int tech)
 {
     switch (tech) {
     case TechZelvane:
-        return QStringLiteral("Zelvane");
+        return text(QT_TRANSLATE_NOOP("CatalogueCheck", "Zelvane supply"));
     case TechOmbrel:
-        return QStringLiteral("Ombrel");
-    case TechTessan:
-        return QStringLiteral("Tessan");
-    case TechFlex:
-        return QStringLiteral("flex");
+        return text(QT_TRANSLATE_NOOP("CatalogueCheck", "Ombrel supply"));
     default:
-        return QString();
+        return text(QT_TRANSLATE_NOOP("CatalogueCheck", "Tessan supply"));
     }
 }
 
 QString fixtureKind(int tech)
 {
-    return tech == TechFlex ? QStringLiteral("flex string")
-                            : technologyName(tech) + QStringLiteral(" fixture");
+    switch (tech) {
+    case TechZelvane:
+        return text(QT_TRANSLATE_NOOP("CatalogueCheck", "Zelvane fixture"));
+    case TechOmbrel:
+        return text(QT_TRANSLATE_NOOP("CatalogueCheck", "Ombrel fixture"));
+    case TechTessan:
+        return text(QT_TRANSLATE_NOOP("CatalogueCheck", "Tessan fixture"));
+    default:
+        return text(QT_TRANSLATE_NOOP("CatalogueCheck", "flex string"));
+    }
 }
 
 // Whether the loader reads the text as the field's kind of figure.
@@ -126,22 +137,24 @@ public:
 private:
     void warn(const QDomNode &node, const QString &text);
     void warnAt(const Finding &where, const QString &text);
-    // Unreadable optional figures, figures out of their range, and direct
-    // children the program does not read.
+    // Unreadable optional figures and figures out of their range.
     void checkFields(const QDomElement &e, const QString &owner, Record record);
     void checkField(const QDomElement &e, const QString &owner, const Field &field);
+    // Direct children the program does not read, with the nearest it does.
     void unknownElements(
         const QDomElement &e, const QString &owner, const QStringList &known, const QString &kind);
     // A figure the program reads and then does not use.
     void unused(const QDomElement &e, const QString &owner, const char *name, const QString &why);
     // Notes where a name is listed under key; reports a name listed again.
     void listed(const QString &key, const QDomElement &e, const QString &what,
-        const QString &consequence = QStringLiteral("a project file can only name the first"));
+        const QString &consequence
+        = text(QT_TRANSLATE_NOOP("CatalogueCheck", "a project file can only name the first")));
     void readSupply(const QDomElement &e);
     void readFixture(const QDomElement &e);
     void readValidSupplies(const QDomElement &e, const QString &owner);
     void readCable(
         const QDomElement &e, const QString &key, const QString &owner, int tech, bool isLeader);
+    void readWires(const QDomElement &e, const QString &cable);
     // A supply whose only limit is the kind the fixture's family does not use.
     void checkSupplyLimits(const ZVFixture &fixture, int index, const QString &owner);
 
@@ -170,37 +183,40 @@ void SilentFindings::checkField(const QDomElement &e, const QString &owner, cons
     const QDomNode child = e.namedItem(QLatin1String(field.name));
     if (child.isNull() || field.number == Number::Text)
         return;
-    const QString text = child.toElement().text();
+    const QString value = child.toElement().text();
     const QString name = QLatin1String(field.name);
-    if (!readable(text, field.number)) {
+    if (!readable(value, field.number)) {
         if (field.required)
             return; // the loader reports it
         bool real = false;
-        text.toDouble(&real);
+        value.toDouble(&real);
         const QString what = real && field.number != Number::Real
-            ? QStringLiteral("which is not a whole number")
-            : QStringLiteral("which is not a number");
+            ? text(QT_TRANSLATE_NOOP("CatalogueCheck", "which is not a whole number"))
+            : text(QT_TRANSLATE_NOOP("CatalogueCheck", "which is not a number"));
         if (&field == &RecordFields::Fixture::Disable)
             warn(child,
-                QStringLiteral("\"Disable\" of %1 reads \"%2\", %3: the fixture stays enabled "
-                               "(write 1 to disable it)")
-                    .arg(owner, text, what));
+                text(QT_TRANSLATE_NOOP("CatalogueCheck",
+                         "\"Disable\" of %1 reads \"%2\", %3: the fixture stays enabled (write 1 "
+                         "to disable it)"))
+                    .arg(owner, value, what));
         else
             warn(child,
-                QStringLiteral("\"%1\" of %2 reads \"%3\", %4: it is taken as %5")
-                    .arg(name, owner, text, what, QLatin1String(field.fallbackText)));
+                text(QT_TRANSLATE_NOOP(
+                         "CatalogueCheck", "\"%1\" of %2 reads \"%3\", %4: it is taken as %5"))
+                    .arg(name, owner, value, what, text(field.fallbackText)));
         return;
     }
-    const double value = text.toDouble();
-    if (inRange(value, field.range))
+    if (inRange(value.toDouble(), field.range))
         return;
-    const QString consequence = QLatin1String(field.outOfRange);
+    const QString consequence = text(field.outOfRange);
     if (field.range == Range::NotNegative)
         warn(child,
-            QStringLiteral("\"%1\" of %2 is negative (%3): %4")
-                .arg(name, owner, text, consequence));
+            text(QT_TRANSLATE_NOOP("CatalogueCheck", "\"%1\" of %2 is negative (%3): %4"))
+                .arg(name, owner, value, consequence));
     else
-        warn(child, QStringLiteral("\"%1\" of %2 is %3: %4").arg(name, owner, text, consequence));
+        warn(child,
+            text(QT_TRANSLATE_NOOP("CatalogueCheck", "\"%1\" of %2 is %3: %4"))
+                .arg(name, owner, value, consequence));
 }
 
 void SilentFindings::checkFields(const QDomElement &e, const QString &owner, Record record)
@@ -225,17 +241,20 @@ void SilentFindings::unknownElements(
             continue;
         if (name == QLatin1String("Disable")) {
             warn(child,
-                QStringLiteral("\"Disable\" of %1 has no effect: only a fixture can be disabled, "
-                               "the %2 stays listed")
-                    .arg(owner, kind));
+                text(QT_TRANSLATE_NOOP("CatalogueCheck",
+                         "\"Disable\" of %1 has no effect: only a fixture can be disabled"))
+                    .arg(owner));
             continue;
         }
         const QString nearest = nearestName(name, known);
         warn(child,
-            QStringLiteral("\"%1\" is not an element the program reads in a %2: %3")
+            text(QT_TRANSLATE_NOOP(
+                     "CatalogueCheck", "\"%1\" is not an element the program reads in a %2: %3"))
                 .arg(name, kind,
-                    nearest.isEmpty() ? QStringLiteral("it is ignored")
-                                      : QStringLiteral("did you mean \"%1\"?").arg(nearest)));
+                    nearest.isEmpty()
+                        ? text(QT_TRANSLATE_NOOP("CatalogueCheck", "it is ignored"))
+                        : text(QT_TRANSLATE_NOOP("CatalogueCheck", "did you mean \"%1\"?"))
+                              .arg(nearest)));
     }
 }
 
@@ -245,7 +264,7 @@ void SilentFindings::unused(
     const QDomNode child = e.namedItem(QLatin1String(name));
     if (!child.isNull())
         warn(child,
-            QStringLiteral("\"%1\" of %2 is read but not used: %3")
+            text(QT_TRANSLATE_NOOP("CatalogueCheck", "\"%1\" of %2 is read but not used: %3"))
                 .arg(QLatin1String(name), owner, why));
 }
 
@@ -258,7 +277,7 @@ void SilentFindings::listed(
         return;
     }
     warn(e,
-        QStringLiteral("%1 is listed twice (first at %2:%3): %4")
+        text(QT_TRANSLATE_NOOP("CatalogueCheck", "%1 is listed twice (first at %2:%3): %4"))
             .arg(what, first->file, QString::number(first->line), consequence));
 }
 
@@ -279,12 +298,13 @@ void SilentFindings::readSupply(const QDomElement &e)
     const int tech = Database::readType(e);
     if (name.isEmpty() || tech == TechNone || tech == TechFlex)
         return; // reported by the loader
-    const QString kind = technologyName(tech) + QStringLiteral(" supply");
+    const QString kind = supplyKind(tech);
     const QString owner = kind + QLatin1Char(' ') + name;
     m_supplyAt[tech] << Finding {m_file, e.lineNumber(), 0, Finding::Warning, QString()};
     listed(QStringLiteral("supply/%1/%2").arg(tech).arg(name.toUpper()), e,
         QStringLiteral("%1 \"%2\"").arg(kind, name),
-        QStringLiteral("a fixture's valid supply always finds the first"));
+        text(QT_TRANSLATE_NOOP(
+            "CatalogueCheck", "a fixture's valid supply always finds the first")));
     QStringList known {QStringLiteral("Name"), QStringLiteral("Type")};
     if (tech == TechZelvane) {
         checkFields(e, owner, Record::ZelvaneSupply);
@@ -302,50 +322,72 @@ void SilentFindings::readCable(
     const QString name = Database::readName(e);
     if (name.isEmpty())
         return;
-    const QString kind = isLeader ? QStringLiteral("leader") : QStringLiteral("jumper");
-    const QString cable = kind + QLatin1Char(' ') + name + QStringLiteral(" of ") + owner;
+    const QString cable = (isLeader ? text(QT_TRANSLATE_NOOP("CatalogueCheck", "leader %1 of %2"))
+                                    : text(QT_TRANSLATE_NOOP("CatalogueCheck", "jumper %1 of %2")))
+                              .arg(name, owner);
     const bool custom = !e.elementsByTagName(QStringLiteral("CustomWireList")).isEmpty();
     const Record record = custom ? Record::CustomCable : Record::StandardCable;
     if (keptByTheLoader(e, record))
         listed(key + QLatin1Char('/') + name, e,
-            QStringLiteral("%1 \"%2\" of %3").arg(kind, name, owner));
+            (isLeader ? text(QT_TRANSLATE_NOOP("CatalogueCheck", "leader \"%1\" of %2"))
+                      : text(QT_TRANSLATE_NOOP("CatalogueCheck", "jumper \"%1\" of %2")))
+                .arg(name, owner));
     checkFields(e, cable, record);
-    unknownElements(e, cable, RecordFields::elementsOf(record),
-        (custom ? QStringLiteral("user-sized ") : QStringLiteral("standard ")) + kind);
-    if (!custom) {
-        if (isLeader)
-            unused(e, cable, "MaxInARow", QStringLiteral("a leader is never repeated"));
-        else if (tech == TechZelvane)
-            unused(e, cable, "MaxInARow",
-                QStringLiteral("the Zelvane tab never puts two jumpers in a row"));
+    const char *const kinds[2][2] = {{QT_TRANSLATE_NOOP("CatalogueCheck", "standard jumper"),
+                                         QT_TRANSLATE_NOOP("CatalogueCheck", "user-sized jumper")},
+        {QT_TRANSLATE_NOOP("CatalogueCheck", "standard leader"),
+            QT_TRANSLATE_NOOP("CatalogueCheck", "user-sized leader")}};
+    unknownElements(e, cable, RecordFields::elementsOf(record), text(kinds[isLeader][custom]));
+    if (custom) {
         if (!isLeader)
-            unused(e, cable, "MaxLeaderLength", QStringLiteral("only a leader has a length box"));
+            unused(e, cable, "DefaultCustomLength",
+                text(QT_TRANSLATE_NOOP(
+                    "CatalogueCheck", "the window starts a user-sized jumper at 1 ft")));
+        else if (tech != TechZelvane)
+            unused(e, cable, "DefaultCustomLength",
+                text(QT_TRANSLATE_NOOP(
+                    "CatalogueCheck", "the Tessan tab starts a user-sized leader at 1 ft")));
+        readWires(e, cable);
         return;
     }
-    if (!isLeader || tech != TechZelvane)
-        unused(e, cable, "DefaultCustomLength",
-            QStringLiteral("the window starts a user-sized %1 at 1 ft").arg(kind));
+    if (isLeader) {
+        unused(e, cable, "MaxInARow",
+            text(QT_TRANSLATE_NOOP("CatalogueCheck", "a leader is never repeated")));
+        return;
+    }
+    if (tech == TechZelvane)
+        unused(e, cable, "MaxInARow",
+            text(QT_TRANSLATE_NOOP(
+                "CatalogueCheck", "the Zelvane tab never puts two jumpers in a row")));
+    unused(e, cable, "MaxLeaderLength",
+        text(QT_TRANSLATE_NOOP("CatalogueCheck", "only a leader has a length box")));
+}
+
+void SilentFindings::readWires(const QDomElement &e, const QString &cable)
+{
     const QString wires = QStringLiteral("wires/%1").arg(++m_elements);
     bool anyWire = false;
     forEachListItem(e, QStringLiteral("CustomWireList"), QStringLiteral("CustomWire"),
         [&](const QDomElement &wire) {
             anyWire = true;
-            const QString wireName = Database::readName(wire);
-            if (wireName.isEmpty())
+            const QString name = Database::readName(wire);
+            if (name.isEmpty())
                 return;
             const QString owned
-                = QStringLiteral("wire ") + wireName + QStringLiteral(" of ") + cable;
+                = text(QT_TRANSLATE_NOOP("CatalogueCheck", "wire %1 of %2")).arg(name, cable);
             if (keptByTheLoader(wire, Record::Wire))
-                listed(wires + QLatin1Char('/') + wireName, wire,
-                    QStringLiteral("wire \"%1\" of %2").arg(wireName, cable));
+                listed(wires + QLatin1Char('/') + name, wire,
+                    text(QT_TRANSLATE_NOOP("CatalogueCheck", "wire \"%1\" of %2"))
+                        .arg(name, cable));
             checkFields(wire, owned, Record::Wire);
-            unknownElements(
-                wire, owned, RecordFields::elementsOf(Record::Wire), QStringLiteral("wire"));
+            unknownElements(wire, owned, RecordFields::elementsOf(Record::Wire),
+                text(QT_TRANSLATE_NOOP("CatalogueCheck", "wire")));
         });
     if (!anyWire)
         warn(e,
-            QStringLiteral("%1 has an empty CustomWireList: with no gauge to choose it cannot be "
-                           "calculated")
+            text(QT_TRANSLATE_NOOP("CatalogueCheck",
+                     "%1 has an empty CustomWireList: with no gauge to choose it cannot be "
+                     "calculated"))
                 .arg(cable));
 }
 
@@ -354,14 +396,16 @@ void SilentFindings::readValidSupplies(const QDomElement &e, const QString &owne
     const QDomNodeList lists = e.elementsByTagName(QStringLiteral("ValidSupplyList"));
     for (int i = 0; i < lists.size(); ++i) {
         QSet<QString> named;
-        const QDomNodeList supplies = lists.at(i).toElement().elementsByTagName("Supply");
+        const QDomNodeList supplies
+            = lists.at(i).toElement().elementsByTagName(QStringLiteral("Supply"));
         for (int j = 0; j < supplies.size(); ++j) {
             const QDomElement supply = supplies.at(j).toElement();
             const QString name = supply.text().toUpper();
             if (named.contains(name))
                 warn(supply,
-                    QStringLiteral("%1 names supply \"%2\" twice in one ValidSupplyList: the "
-                                   "window offers it twice")
+                    text(QT_TRANSLATE_NOOP("CatalogueCheck",
+                             "%1 names supply \"%2\" twice in one ValidSupplyList: the window "
+                             "offers it twice"))
                         .arg(owner, supply.text()));
             named.insert(name);
         }
@@ -375,9 +419,8 @@ void SilentFindings::readFixture(const QDomElement &e)
     if (name.isEmpty() || tech == TechNone)
         return; // reported by the loader
     const QString owner = fixtureKind(tech) + QLatin1Char(' ') + name;
-    const QDomNode disable = e.namedItem(QStringLiteral("Disable"));
-    const QString disableText = disable.toElement().text();
-    if (readable(disableText, Number::Flag) && disableText.toInt() != 0)
+    const QString disable = YmItem::childText(e, QStringLiteral("Disable"));
+    if (readable(disable, Number::Flag) && disable.toInt() != 0)
         return; // left out of the database: nothing of it reaches a run
     m_fixtureAt[tech] << Finding {m_file, e.lineNumber(), 0, Finding::Warning, QString()};
     listed(QStringLiteral("fixture/%1/%2").arg(tech).arg(name), e,
@@ -391,20 +434,10 @@ void SilentFindings::readFixture(const QDomElement &e)
                 named << Finding {m_file, supply.lineNumber(), 0, Finding::Warning, supply.text()};
             });
     }
-    Record record = Record::Fixture;
-    switch (tech) {
-    case TechZelvane:
-        record = Record::ZelvaneFixture;
-        break;
-    case TechTessan:
-        record = Record::TessanFixture;
-        break;
-    case TechFlex:
-        record = Record::FlexString;
-        break;
-    default:
-        break;
-    }
+    const Record record = tech == TechZelvane ? Record::ZelvaneFixture
+        : tech == TechTessan                  ? Record::TessanFixture
+        : tech == TechFlex                    ? Record::FlexString
+                                              : Record::Fixture;
     if (record != Record::Fixture)
         checkFields(e, owner, record);
     unknownElements(e, owner, RecordFields::elementsOf(record), fixtureKind(tech));
@@ -459,15 +492,16 @@ void SilentFindings::checkSupplyLimits(const ZVFixture &fixture, int index, cons
             continue;
         if (countsFixtures && supply->MaxNumFixtures == 0)
             warnAt(at,
-                QStringLiteral("Zelvane supply %1 limits only the electrical length, which %2 of "
-                               "family 1 does not use (family 1 counts fixtures): it limits "
-                               "nothing on its runs")
+                text(QT_TRANSLATE_NOOP("CatalogueCheck",
+                         "Zelvane supply %1 limits only the electrical length, which %2 of family "
+                         "1 does not use (family 1 counts fixtures): it limits nothing on its "
+                         "runs"))
                     .arg(supply->Name, owner));
         else if (!countsFixtures && supply->MaxElectricalLength == 0)
             warnAt(at,
-                QStringLiteral("Zelvane supply %1 limits only the number of fixtures, which %2 "
-                               "does not use (only family 1 counts fixtures): it limits nothing "
-                               "on its runs")
+                text(QT_TRANSLATE_NOOP("CatalogueCheck",
+                         "Zelvane supply %1 limits only the number of fixtures, which %2 does not "
+                         "use (only family 1 counts fixtures): it limits nothing on its runs"))
                     .arg(supply->Name, owner));
     }
 }
@@ -486,24 +520,31 @@ void SilentFindings::checkRecords(const Database &database)
             const Finding where = m_fixtureAt.value(fixture->techType).value(i);
             const QString owner = fixtureKind(fixture->techType) + QLatin1Char(' ') + fixture->Name;
             if (fixture->ValidSupplyList.isEmpty())
-                warnAt(
-                    where, owner + QStringLiteral(" has no valid supply: it cannot be calculated"));
+                warnAt(where,
+                    text(QT_TRANSLATE_NOOP(
+                             "CatalogueCheck", "%1 has no valid supply: it cannot be calculated"))
+                        .arg(owner));
             if (needsLeader && fixture->LeaderList.isEmpty())
-                warnAt(where, owner + QStringLiteral(" has no leader: it cannot be calculated"));
+                warnAt(where,
+                    text(QT_TRANSLATE_NOOP(
+                             "CatalogueCheck", "%1 has no leader: it cannot be calculated"))
+                        .arg(owner));
             const auto *zelvane = qobject_cast<const ZVFixture *>(fixture);
             if (!zelvane)
                 continue;
             const YmJumper *jumper = defaultJumperOf(*zelvane);
             if (zelvane->JumperRequired && !jumper)
                 warnAt(where,
-                    owner
-                        + QStringLiteral(" requires jumpers but lists none: no jumper of its "
-                                         "run can be calculated"));
+                    text(QT_TRANSLATE_NOOP("CatalogueCheck",
+                             "%1 requires jumpers but lists none: no jumper of its run can be "
+                             "calculated"))
+                        .arg(owner));
             else if (zelvane->JumperRequired && jumper->IsCustom
                 && jumper->CustomWireList.isEmpty())
                 warnAt(where,
-                    QStringLiteral("%1 requires jumpers but its default jumper %2 has no wires: "
-                                   "no run of more than one fixture can be calculated")
+                    text(QT_TRANSLATE_NOOP("CatalogueCheck",
+                             "%1 requires jumpers but its default jumper %2 has no wires: no run "
+                             "of more than one fixture can be calculated"))
                         .arg(owner, jumper->Name));
             checkSupplyLimits(*zelvane, i, owner);
         }
@@ -518,8 +559,8 @@ void SilentFindings::checkRecords(const Database &database)
             const YmItem *supply = supplies.at(i);
             if (!named.contains(supply))
                 warnAt(m_supplyAt.value(supply->techType).value(i),
-                    technologyName(supply->techType) + QStringLiteral(" supply ") + supply->Name
-                        + QStringLiteral(" is named by no fixture"));
+                    text(QT_TRANSLATE_NOOP("CatalogueCheck", "%1 is named by no fixture"))
+                        .arg(supplyKind(supply->techType) + QLatin1Char(' ') + supply->Name));
         }
     };
     supplyChecks(database.m_zvSupplies);

@@ -46,13 +46,17 @@ void printTable(const TextTable &table, Format format, QTextStream &out)
 bool reportLoad(const QDir &catalogue, bool loaded, int problems, QTextStream &err)
 {
     if (!loaded) {
-        err << "wattlan-cli: the catalogue in " << catalogue.absolutePath()
-            << " cannot be loaded (wattlan-cli check says why)\n";
+        err << QCoreApplication::translate("Cli",
+            "wattlan-cli: the catalogue in %1 cannot be loaded (wattlan-cli check says "
+            "why)\n")
+                   .arg(catalogue.absolutePath());
         return false;
     }
     if (problems > 0)
-        err << "wattlan-cli: warning: the catalogue has " << problems
-            << " problem(s) the window would report (see wattlan-cli check)\n";
+        err << QCoreApplication::translate("Cli",
+            "wattlan-cli: warning: the catalogue has %1 problem(s) the window would "
+            "report (see wattlan-cli check)\n")
+                   .arg(problems);
     return true;
 }
 
@@ -273,9 +277,9 @@ int run(const QDir &catalogue, const QStringList &files, const QString &plot, Fo
         refused = refused || !r.opened();
         invalid = invalid || (r.opened() && !r.result.valid);
         if (!r.opened())
-            err << "wattlan-cli: " << r.file
-                << ": refused: " << QString(r.refusal).replace(QLatin1Char('\n'), QLatin1Char(' '))
-                << '\n';
+            err << QCoreApplication::translate("Cli", "wattlan-cli: %1: refused: %2\n")
+                       .arg(
+                           r.file, QString(r.refusal).replace(QLatin1Char('\n'), QLatin1Char(' ')));
     }
 
     if (format == Format::Json) {

@@ -183,7 +183,8 @@ QString brokenAlready(const Result &result, Describe describe)
     QStringList broken;
     for (const auto &check : brokenChecks(result.checks))
         broken << describe(check);
-    return text("one fixture already: %1").arg(broken.join(QStringLiteral("; ")));
+    return text(QT_TRANSLATE_NOOP("MaxRuns", "one fixture already: %1"))
+        .arg(broken.join(QStringLiteral("; ")));
 }
 
 // Zelvane ---------------------------------------------------------------------
@@ -305,8 +306,9 @@ private:
         row.zelvaneStop = ZelvaneModel::Headroom {};
         const double effective = ZelvaneModel::effectiveVoltage(inputs);
         if (!(effective > 0)) {
-            row.uncalculable = text("cannot be calculated: %1 V less the %2 V safety margin "
-                                    "leaves no voltage for the fixtures")
+            row.uncalculable = text(QT_TRANSLATE_NOOP("MaxRuns",
+                                        "cannot be calculated: %1 V less the %2 V safety margin "
+                                        "leaves no voltage for the fixtures"))
                                    .arg(inputs.lineVoltage)
                                    .arg(inputs.lineVoltage - effective);
             row.fixtures = 0;
@@ -425,8 +427,9 @@ void flexUncalculable(Row &row, const FlexStringData &figures)
     if (std::isfinite(row.power) && std::isfinite(row.current) && std::isfinite(row.drop))
         return;
     row.uncalculable = figures.voltage == 0
-        ? text("cannot be calculated: the string's Voltage is 0")
-        : text("cannot be calculated: the string's figures give no number");
+        ? text(QT_TRANSLATE_NOOP("MaxRuns", "cannot be calculated: the string's Voltage is 0"))
+        : text(QT_TRANSLATE_NOOP(
+            "MaxRuns", "cannot be calculated: the string's figures give no number"));
     row.fixtures = 0;
     row.length = row.power = row.current = row.drop = row.leaderLength = NoFigure;
     row.valid = false;
@@ -442,7 +445,7 @@ void emitFlexRows(
         Row row;
         row.fixture = string.Name;
         row.supply = supply ? supply->Name : QString();
-        row.leader = text("string cable");
+        row.leader = QStringLiteral("string cable");
         row.voltage = string.Voltage;
 
         // Without a supply there is no port to feed the string: as the tab
@@ -459,8 +462,9 @@ void emitFlexRows(
         row.length = options.flexLeader + spacing * std::max(nodes.nodes - 1, 0);
         row.valid = nodes.nodes > 0;
         row.flexStop = nodes.nodes >= MaxRunFixtures
-            ? text("the bound of %1 nodes").arg(MaxRunFixtures)
-            : text("voltage or port power at %1 nodes (the window shows at most 99)")
+            ? text(QT_TRANSLATE_NOOP("MaxRuns", "the bound of %1 nodes")).arg(MaxRunFixtures)
+            : text(QT_TRANSLATE_NOOP("MaxRuns",
+                       "voltage or port power at %1 nodes (the window shows at most 99)"))
                   .arg(nodes.nodes + 1);
         flexUncalculable(row, figures);
         take(row);
@@ -468,7 +472,7 @@ void emitFlexRows(
         row = Row {};
         row.fixture = string.Name;
         row.supply = supply ? supply->Name : QString();
-        row.leader = text("string cable");
+        row.leader = QStringLiteral("string cable");
         row.voltage = string.Voltage;
         row.kind = Row::FlexLeader;
         row.fixtures = options.flexNodes;
@@ -482,8 +486,9 @@ void emitFlexRows(
             row.power = bare.power;
             row.drop = bare.voltageDrop;
             row.valid = string.Voltage - string.MinVoltage - bare.voltageDrop >= 0;
-            row.flexStop = row.valid ? text("no limit: the leader drops no voltage")
-                                     : text("voltage budget, without any leader");
+            row.flexStop = row.valid
+                ? text(QT_TRANSLATE_NOOP("MaxRuns", "no limit: the leader drops no voltage"))
+                : text(QT_TRANSLATE_NOOP("MaxRuns", "voltage budget, without any leader"));
         } else {
             const int leader
                 = maximizeFlexLeader(figures, bare, 0, std::numeric_limits<int>::max());
@@ -493,7 +498,8 @@ void emitFlexRows(
             row.drop = full.voltageDrop;
             row.length = leader + spacing * std::max(options.flexNodes - 1, 0);
             row.valid = string.Voltage - string.MinVoltage - full.voltageDrop >= 0;
-            row.flexStop = text("voltage budget (the window shows at most 99 ft)");
+            row.flexStop = text(
+                QT_TRANSLATE_NOOP("MaxRuns", "voltage budget (the window shows at most 99 ft)"));
         }
         flexUncalculable(row, figures);
         take(row);
@@ -580,7 +586,7 @@ NameWidths nameWidths(const Database &database, const Options &options)
     for (const FlexString *string : database.m_flexStrings) {
         measure(*string);
         if (!database.m_flexStrings.isEmpty())
-            widen(widths.leader, text("string cable"));
+            widen(widths.leader, QStringLiteral("string cable"));
     }
     return widths;
 }

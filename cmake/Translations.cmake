@@ -16,8 +16,13 @@ set(WATTLAN_TS_FILES "")
 foreach(_lang IN LISTS WATTLAN_LANGUAGES)
   list(APPEND WATTLAN_TS_FILES ${PROJECT_SOURCE_DIR}/translations/wattlan_${_lang}.ts)
 endforeach()
-# Obsolete entries are dropped, so a text removed from the code leaves the catalogue too.
-qt_add_lupdate(wattlan_core TS_FILES ${WATTLAN_TS_FILES} OPTIONS -no-obsolete -locations none)
+# Obsolete entries are dropped, so a text removed from the code leaves the catalogue too. The
+# command-line companion's own texts are in the same catalogue.
+get_target_property(_core_sources wattlan_core SOURCES)
+get_target_property(_cli_sources wattlan_cli_lib SOURCES)
+list(TRANSFORM _cli_sources PREPEND ${PROJECT_SOURCE_DIR}/cli/)
+qt_add_lupdate(wattlan_core TS_FILES ${WATTLAN_TS_FILES} SOURCES ${_core_sources} ${_cli_sources}
+  OPTIONS -no-obsolete -locations none)
 qt_add_lrelease(wattlan TS_FILES ${WATTLAN_TS_FILES} QM_FILES_OUTPUT_VARIABLE WATTLAN_QM_FILES)
 install(FILES ${WATTLAN_QM_FILES} DESTINATION ${WATTLAN_PRIVATE_DIR})
 

@@ -7,44 +7,52 @@ namespace {
 constexpr bool Required = true;
 constexpr bool Optional = false;
 
-const char NoLimit[] = "0, no limit";
-const char NegativeLimit[] = "no run keeps within a limit below zero: every run is invalid";
-const char NegativeResistance[]
-    = "the calculation takes it as written: the voltage drop falls as the run grows";
-const char NegativeLength[]
-    = "the calculation takes it as written: the run grows shorter as fixtures are added";
-const char ShortMaximum[]
-    = "a maximum below 1 is read as 999: the leader length box offers up to 999 ft";
+const char NoLimit[] = QT_TRANSLATE_NOOP("CatalogueCheck", "0, no limit");
+const char NegativeLimit[] = QT_TRANSLATE_NOOP(
+    "CatalogueCheck", "no run keeps within a limit below zero: every run is invalid");
+const char NegativeResistance[] = QT_TRANSLATE_NOOP("CatalogueCheck",
+    "the calculation takes it as written: the voltage drop falls as the run grows");
+const char NegativeLength[] = QT_TRANSLATE_NOOP("CatalogueCheck",
+    "the calculation takes it as written: the run grows shorter as fixtures are added");
+const char ShortMaximum[] = QT_TRANSLATE_NOOP("CatalogueCheck",
+    "a maximum below 1 is read as 999: the leader length box offers up to 999 ft");
 
 } // namespace
 
 namespace Fixture {
-const Field ShortName {"ShortName", Number::Text, Optional, 0, "its Name"};
-const Field Family {"Family", Number::Whole, Optional, 0, "0, no family"};
+const Field ShortName {
+    "ShortName", Number::Text, Optional, 0, QT_TRANSLATE_NOOP("CatalogueCheck", "its Name")};
+const Field Family {
+    "Family", Number::Whole, Optional, 0, QT_TRANSLATE_NOOP("CatalogueCheck", "0, no family")};
 const Field DefaultJumper {"DefaultJumper", Number::Whole, Optional, 0, "0"};
 const Field DefaultLeader {"DefaultLeader", Number::Whole, Optional, 0, "0"};
-const Field Disable {"Disable", Number::Flag, Optional, 0, "0: the fixture stays enabled"};
+const Field Disable {"Disable", Number::Flag, Optional, 0,
+    QT_TRANSLATE_NOOP("CatalogueCheck", "0: the fixture stays enabled")};
 } // namespace Fixture
 
 namespace ZelvaneFixture {
 const Field PowerFactor {"PowerFactor", Number::Real, Required, 0, nullptr, Range::AboveZero,
-    "every current and drop is divided by it: with 0 none of them is a finite number "
-    "(\"Current inf A\") and no run is valid; below 0 they come out negative"};
+    QT_TRANSLATE_NOOP("CatalogueCheck",
+        "every current and drop is divided by it: with 0 none of them is a finite number "
+        "(\"Current inf A\") and no run is valid; below 0 they come out negative")};
 const Field MaxTemp {"MaxTemp", Number::Real, Required};
 const Field Resistance {
     "Resistance", Number::Real, Required, 0, nullptr, Range::NotNegative, NegativeResistance};
 const Field ElectricalLength {
     "ElectricalLength", Number::Real, Required, 0, nullptr, Range::NotNegative, NegativeLength};
 const Field Power {"Power", Number::Real, Required, 0, nullptr, Range::AboveZero,
-    "a fixture that draws no power (or gives it back) adds no current and no drop: its runs "
-    "grow until another limit or the bound stops them"};
+    QT_TRANSLATE_NOOP("CatalogueCheck",
+        "a fixture that draws no power (or gives it back) adds no current and no drop: its runs "
+        "grow until another limit or the bound stops them")};
 const Field FudgeFactor {"FudgeFactor", Number::Real, Required, 0, nullptr, Range::AboveZero,
-    "every drop is multiplied by it: its runs show no voltage drop (or a negative one)"};
+    QT_TRANSLATE_NOOP("CatalogueCheck",
+        "every drop is multiplied by it: its runs show no voltage drop (or a negative one)")};
 const Field SafetyRequired {"SafetyRequired", Number::Flag, Required};
 const Field MaxVoltageDrop {
     "MaxVoltageDrop", Number::Real, Optional, 0, NoLimit, Range::NotNegative, NegativeLimit};
 const Field MinVoltage {"MinVoltage", Number::Real, Optional, 0, NoLimit, Range::NotNegative,
-    "every run keeps above a minimum below zero: it limits nothing"};
+    QT_TRANSLATE_NOOP(
+        "CatalogueCheck", "every run keeps above a minimum below zero: it limits nothing")};
 const Field VoltageDropPercent {
     "VoltageDropPercent", Number::Real, Optional, 0, NoLimit, Range::NotNegative, NegativeLimit};
 const Field MaxPower {
@@ -53,17 +61,21 @@ const Field MaxFixtureCurrent {
     "MaxFixtureCurrent", Number::Real, Optional, 0, NoLimit, Range::NotNegative, NegativeLimit};
 const Field MaxFixtureLength {
     "MaxFixtureLength", Number::Real, Optional, 0, NoLimit, Range::NotNegative, NegativeLimit};
-const Field JumperRequired {"JumperRequired", Number::Flag, Optional, 0, "0, no jumpers required"};
+const Field JumperRequired {"JumperRequired", Number::Flag, Optional, 0,
+    QT_TRANSLATE_NOOP("CatalogueCheck", "0, no jumpers required")};
 } // namespace ZelvaneFixture
 
 namespace TessanFixture {
 const Field Voltage {"Voltage", Number::Real, Required, 0, nullptr, Range::AboveZero,
-    "the power is the current times this voltage: the port's limit is never reached"};
+    QT_TRANSLATE_NOOP("CatalogueCheck",
+        "the power is the current times this voltage: the port's limit is never reached")};
 const Field MinVoltage {"MinVoltage", Number::Real, Required, 0, nullptr, Range::NotNegative,
-    "every run keeps above a minimum below zero: it limits nothing"};
+    QT_TRANSLATE_NOOP(
+        "CatalogueCheck", "every run keeps above a minimum below zero: it limits nothing")};
 const Field Current {"Current", Number::Real, Required, 0, nullptr, Range::AboveZero,
-    "a fixture that draws no current adds no power and no drop: its runs grow until the "
-    "bound stops them"};
+    QT_TRANSLATE_NOOP("CatalogueCheck",
+        "a fixture that draws no current adds no power and no drop: its runs grow until the "
+        "bound stops them")};
 const Field Length {
     "Length", Number::Real, Required, 0, nullptr, Range::NotNegative, NegativeLength};
 const Field Resistance {
@@ -72,13 +84,16 @@ const Field Resistance {
 
 namespace FlexString {
 const Field Voltage {"Voltage", Number::Real, Required, 0, nullptr, Range::AboveZero,
-    "the string's current is its power divided by this voltage: with 0 it cannot be "
-    "calculated"};
+    QT_TRANSLATE_NOOP("CatalogueCheck",
+        "the string's current is its power divided by this voltage: with 0 it cannot be "
+        "calculated")};
 const Field MinVoltage {"MinVoltage", Number::Real, Required, 0, nullptr, Range::NotNegative,
-    "every string keeps above a minimum below zero: it limits nothing"};
+    QT_TRANSLATE_NOOP(
+        "CatalogueCheck", "every string keeps above a minimum below zero: it limits nothing")};
 const Field Current {"Current", Number::Real, Required, 0, nullptr, Range::AboveZero,
-    "a string that draws no current has no drop: any number of nodes and any leader keep "
-    "within its budget"};
+    QT_TRANSLATE_NOOP("CatalogueCheck",
+        "a string that draws no current has no drop: any number of nodes and any leader keep "
+        "within its budget")};
 const Field StringCableResistance {"StringCableResistance", Number::Real, Required, 0, nullptr,
     Range::NotNegative, NegativeResistance};
 } // namespace FlexString
@@ -106,14 +121,15 @@ const Field ElectricalLength {
 const Field MaxLeaderLength {
     "MaxLeaderLength", Number::Real, Optional, 999, "999", Range::AtLeastOne, ShortMaximum};
 const Field MaxInARow {"MaxInARow", Number::Whole, Optional, 0, NoLimit, Range::NotNegative,
-    "a limit below zero sets no limit"};
+    QT_TRANSLATE_NOOP("CatalogueCheck", "a limit below zero sets no limit")};
 } // namespace StandardCable
 
 namespace CustomCable {
-const Field DefaultCustomWire {
-    "DefaultCustomWire", Number::Whole, Optional, 0, "0, the first wire"};
+const Field DefaultCustomWire {"DefaultCustomWire", Number::Whole, Optional, 0,
+    QT_TRANSLATE_NOOP("CatalogueCheck", "0, the first wire")};
 const Field DefaultCustomLength {"DefaultCustomLength", Number::Real, Optional, 1, "1",
-    Range::AtLeastOne, "the leader length box starts at 1 ft at the least"};
+    Range::AtLeastOne,
+    QT_TRANSLATE_NOOP("CatalogueCheck", "the leader length box starts at 1 ft at the least")};
 } // namespace CustomCable
 
 namespace Wire {

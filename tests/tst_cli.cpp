@@ -32,9 +32,16 @@ struct Outcome
     QString err;
 };
 
-Outcome runCli(const QStringList &arguments)
+// Runs the tool in English, or in the language the environment names.
+Outcome runCli(const QStringList &arguments, const QStringList &language = {"LC_ALL=C"})
 {
     QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char *name : {"LC_ALL", "LC_MESSAGES", "LANG", "LANGUAGE"})
+        environment.remove(QLatin1String(name));
+    for (const QString &setting : language)
+        environment.insert(setting.section('=', 0, 0), setting.section('=', 1));
+    process.setProcessEnvironment(environment);
     process.start(
         qEnvironmentVariable("WATTLAN_BINARY_DIR") + QStringLiteral("/wattlan-cli"), arguments);
     if (!process.waitForFinished(120000))
@@ -107,6 +114,8 @@ private slots:
     void badArgumentsGiveOneLineAndStatusTwo();
     void eachCommandEndsWithItsStatus_data();
     void eachCommandEndsWithItsStatus();
+    void messagesFollowTheSystemsLanguage_data();
+    void messagesFollowTheSystemsLanguage();
     void checkPrintsFindingsByFileAndLine_data();
     void checkPrintsFindingsByFileAndLine();
     void checkFindsEachDamageAtItsLine_data();
@@ -207,6 +216,36 @@ void TestCli::eachCommandEndsWithItsStatus()
     // What could not be done is said, once for each thing.
     if (status == 2)
         QVERIFY2(!outcome.err.isEmpty() || outcome.out.contains("error"), qPrintable(outcome.out));
+}
+
+void TestCli::messagesFollowTheSystemsLanguage_data()
+{
+    QTest::addColumn<QStringList>("language");
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("message");
+    const QStringList broken {"--catalogue", sourcePath("tests/data/cli/check/broken")};
+    const QStringList german {"LANG=de_DE.UTF-8"};
+    QTest::newRow("the window's start-up message, in German")
+        << german << QStringList {"check"} + broken << "Netzteil PD-300 ist nicht definiert";
+    QTest::newRow("check's own finding, in German")
+        << german << QStringList {"check"} + broken << "steht zweimal in der Liste";
+    QTest::newRow("the next fixture's line, in German")
+        << german << QStringList {"max-runs", "--catalogue", sourcePath("data"), "--format", "csv"}
+        << ",Nächste Leuchte (36): Elektrische Länge 154 ft > Netzteil max. 150 ft";
+    QTest::newRow("keys and numbers stay")
+        << german << QStringList {"max-runs", "--catalogue", sourcePath("data"), "--format", "json"}
+        << "{\"current\":6.631578947368421,\"fixture\":\"Vessik Cove 4 ft\",\"fixtures\":35,";
+    QTest::newRow("English under C") << QStringList {"LC_ALL=C", "LANG=de_DE.UTF-8"}
+                                     << QStringList {"check"} + broken << "is listed twice";
+}
+
+void TestCli::messagesFollowTheSystemsLanguage()
+{
+    QFETCH(QStringList, language);
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, message);
+    const Outcome outcome = runCli(arguments, language);
+    QVERIFY2(outcome.out.contains(message), qPrintable(outcome.out.left(2000)));
 }
 
 void TestCli::checkPrintsFindingsByFileAndLine_data()
