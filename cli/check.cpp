@@ -428,7 +428,7 @@ void SilentFindings::readFixture(const QDomElement &e)
     checkFields(e, owner, Record::Fixture);
     readValidSupplies(e, owner);
     if (tech == TechZelvane) {
-        QList<Finding> &named = m_zelvaneSupplyNamedAt[m_fixtureAt[tech].size() - 1];
+        QList<Finding> &named = m_zelvaneSupplyNamedAt[int(m_fixtureAt[tech].size()) - 1];
         forEachListItem(e, QStringLiteral("ValidSupplyList"), QStringLiteral("Supply"),
             [&](const QDomElement &supply) {
                 named << Finding {m_file, supply.lineNumber(), 0, Finding::Warning, supply.text()};
