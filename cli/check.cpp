@@ -570,10 +570,9 @@ void SilentFindings::checkRecords(const Database &database)
 
 int fileOrder(const QString &path)
 {
-    for (int i = 0; i < 3; ++i)
-        if (path.endsWith(QLatin1String(DatabaseFiles[i])))
-            return i;
-    return 3;
+    const auto *file = std::find_if(std::begin(DatabaseFiles), std::end(DatabaseFiles),
+        [&path](const char *name) { return path.endsWith(QLatin1String(name)); });
+    return int(file - std::begin(DatabaseFiles));
 }
 
 } // namespace
