@@ -127,6 +127,7 @@ private slots:
     void runDrawsTheVoltageAlongTheRun();
     void maxRunsSaysWhatItCannotCalculate_data();
     void maxRunsSaysWhatItCannotCalculate();
+    void maxRunsTextTableLinesUp();
     void maxRunsEqualsMaximize_data();
     void maxRunsEqualsMaximize();
     void figuresAreTheToolkitsText();
@@ -513,6 +514,25 @@ void TestCli::maxRunsSaysWhatItCannotCalculate()
         QVERIFY2(!outcome.out.contains(QLatin1String(never)), never);
     QCOMPARE(outcome.err.count("the window offers line voltages of 100 to 277 V"),
         noteOnTheWindow ? 1 : 0);
+}
+
+void TestCli::maxRunsTextTableLinesUp()
+{
+    // Widths known before the search: every fixture, supply and leader starts
+    // under its header, however long the names before it.
+    const Outcome outcome
+        = runCli({"max-runs", "--catalogue", sourcePath("tests/data/cli/maxruns")});
+    QStringList lines = outcome.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    const QString header = lines.takeFirst();
+    QVERIFY(lines.size() > 30);
+    for (const QString &line : lines)
+        for (const char *column : {"fixture", "supply", "leader", "valid"}) {
+            const qsizetype at = header.indexOf(QLatin1String(column));
+            QVERIFY2(line.at(at - 1) == QLatin1Char(' ') && line.at(at - 2) == QLatin1Char(' '),
+                qPrintable(line));
+            QVERIFY2(line.at(at) != QLatin1Char(' ') || QLatin1String(column) != "fixture",
+                qPrintable(line));
+        }
 }
 
 void TestCli::maxRunsEqualsMaximize_data()
