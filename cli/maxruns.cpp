@@ -26,6 +26,12 @@ QString text(const char *source)
 
 constexpr double NoFigure = std::numeric_limits<double>::quiet_NaN();
 
+// A flex string's leader is made of its own cable; named alike in every language.
+QString flexLeaderName()
+{
+    return QStringLiteral("string cable");
+}
+
 // The leader length boxes of the window: at least one foot, at most what the
 // cable allows (999 when it states no usable maximum).
 constexpr int LeaderLengthMinimum = 1;
@@ -445,7 +451,7 @@ void emitFlexRows(
         Row row;
         row.fixture = string.Name;
         row.supply = supply ? supply->Name : QString();
-        row.leader = QStringLiteral("string cable");
+        row.leader = flexLeaderName();
         row.voltage = string.Voltage;
 
         // Without a supply there is no port to feed the string: as the tab
@@ -472,7 +478,7 @@ void emitFlexRows(
         row = Row {};
         row.fixture = string.Name;
         row.supply = supply ? supply->Name : QString();
-        row.leader = QStringLiteral("string cable");
+        row.leader = flexLeaderName();
         row.voltage = string.Voltage;
         row.kind = Row::FlexLeader;
         row.fixtures = options.flexNodes;
@@ -585,8 +591,7 @@ NameWidths nameWidths(const Database &database, const Options &options)
         measure(*fixture);
     for (const FlexString *string : database.m_flexStrings) {
         measure(*string);
-        if (!database.m_flexStrings.isEmpty())
-            widen(widths.leader, QStringLiteral("string cable"));
+        widen(widths.leader, flexLeaderName());
     }
     return widths;
 }
