@@ -1,4 +1,5 @@
 #include "commandline.h"
+#include "programlanguage.h"
 #include "startup.h"
 
 #include <QApplication>
@@ -36,10 +37,7 @@ int main(int argc, char *argv[])
     if (toolkitTranslator.load(QStringLiteral("qt_") + locale))
         QCoreApplication::installTranslator(&toolkitTranslator);
     // The application's own texts lie beside the program, like its catalogue.
-    QTranslator appTranslator;
-    if (appTranslator.load(
-            QStringLiteral("wattlan_") + locale, QCoreApplication::applicationDirPath()))
-        QCoreApplication::installTranslator(&appTranslator);
+    const ProgramLanguage language;
 
     // The product database lies beside the executable.
     return runMainWindow(QDir(QCoreApplication::applicationDirPath()), request);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "database.h"
+#include "grownwalk.h"
 #include "projectformat.h"
 #include "tessanmodel.h"
 #include "ui_wattlan.h"
@@ -63,6 +64,7 @@ public:
     // inputs its calculation gathers from the form and the run.
     ZelvaneSettings currentZelvaneSettings() const { return zelvaneSettings(); }
     ZelvaneModel::Inputs zelvaneInputs() const { return ZV_Inputs(); }
+    TessanModel::Inputs tessanInputs() const { return TS_Inputs(); }
 
     // The Zelvane fixture that the fixture selector lists under name (an
     // exact match), or null. Project files name the fixtures of run cells so.
@@ -216,5 +218,5 @@ private:
     // the walk grown over them.
     mutable QList<ZelvaneModel::Cell> m_ZV_Cells;
     mutable QList<int> m_ZV_CellsUpTo;
-    mutable ZelvaneModel::GrownWalk m_ZV_Walk;
+    mutable ZelvaneEditedRun m_ZV_EditedRun;
 };

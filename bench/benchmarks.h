@@ -19,6 +19,12 @@ struct BenchSetup
     bool quick = false;
 };
 
+// The command-line companion built beside the benchmarks.
+QString cliProgram();
+// The counter of a benchmark whose time is a child process's CPU time, set
+// as its manual time: the figures take that time instead of their own.
+inline constexpr char ChildProcessCounter[] = "child process";
+
 // The message boxes shown so far; a benchmark during which one appears is
 // reported as failed, since the catalogue it measures had a fault.
 int messageBoxesShown();

@@ -1,5 +1,7 @@
 #include "figures.h"
 
+#include "benchmarks.h"
+
 #include <QTextStream>
 
 #include <algorithm>
@@ -32,8 +34,11 @@ const std::vector<Figure> &figures()
             {"session/Wattlan 20000 lines", "session/Wattlan 20 lines",
                 "session/QTextEdit 20000 lines", "session/QTextEdit 20 lines"}},
         {QStringLiteral("memory"), 1.3, {"memory/Wattlan", "memory/bare form"}},
-        {QStringLiteral("max-runs table"), 2,
+        {QStringLiteral("max-runs table"), 1.5,
             {"maxruns/table of 2000 Zelvane fixtures", "maxruns/loading them"}},
+        {QStringLiteral("max-runs command"), 3, {"command/max-runs --format csv", "command/check"}},
+        {QStringLiteral("max-runs memory"), 1.5,
+            {"memory-cli/max-runs, its largest format", "memory-cli/check"}},
     };
     return all;
 }
@@ -57,7 +62,9 @@ void FigureReporter::ReportRuns(const std::vector<Run> &runs)
         if (run.error_occurred) {
             errors.insert(name, QString::fromStdString(run.error_message));
         } else if (run.run_type == Run::RT_Iteration) {
-            m_cpu[name].push_back(milliseconds(run, run.GetAdjustedCPUTime()));
+            const bool child = run.counters.find(ChildProcessCounter) != run.counters.end();
+            m_cpu[name].push_back(
+                milliseconds(run, child ? run.GetAdjustedRealTime() : run.GetAdjustedCPUTime()));
             m_wall[name].push_back(milliseconds(run, run.GetAdjustedRealTime()));
         }
     }
@@ -86,11 +93,18 @@ QString number(double value)
     return QString::number(value, 'g', 3);
 }
 
+// Peak resident memory, in KiB, of the window or of the command line.
+bool isMemory(const QString &side)
+{
+    return side.startsWith(QLatin1String("memory/"))
+        || side.startsWith(QLatin1String("memory-cli/"));
+}
+
 QString describeSides(const Figure &figure, const Medians &medians)
 {
     QStringList parts;
     for (const QString &side : figure.sides) {
-        const bool memory = side.startsWith(QLatin1String("memory/"));
+        const bool memory = isMemory(side);
         const auto found = medians.constFind(side);
         parts << QStringLiteral("%1 %2").arg(side,
             found == medians.constEnd()
@@ -130,7 +144,7 @@ int printFigures(const FigureReporter &measured, const QStringList &groupsRun)
         out << "  " << figure.name << " = " << (value ? number(*value) : QStringLiteral("n/a"))
             << ": " << verdict(figure, value, measured.errors) << "\n    "
             << describeSides(figure, measured.medians) << "\n";
-        if (!figure.sides.first().startsWith(QLatin1String("memory/"))) {
+        if (!isMemory(figure.sides.first())) {
             const std::optional<double> wall = figure.value(measured.wallMedians);
             out << "    wall: " << describeSides(figure, measured.wallMedians) << " = "
                 << (wall ? number(*wall) : QStringLiteral("n/a")) << "\n";

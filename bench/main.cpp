@@ -4,6 +4,7 @@
 // the figures go to standard output.
 #include "benchmarks.h"
 #include "catalogue.h"
+#include "childprocess.h"
 #include "figures.h"
 #include "memoryprobe.h"
 
@@ -19,6 +20,7 @@
 
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -109,6 +111,46 @@ void measureMemory(
     }
 }
 
+// Peak resident memory of max-runs, in the format that takes the most, and
+// of check on the same catalogue, each a process of its own, alternated.
+void measureCliMemory(
+    const QString &catalogue, int runs, Medians &medians, QHash<QString, QString> &errors)
+{
+    const QString maxRunsSide = QStringLiteral("memory-cli/max-runs, its largest format");
+    const QString checkSide = QStringLiteral("memory-cli/check");
+    const QStringList where {QStringLiteral("--catalogue"), catalogue};
+    std::vector<double> maxRuns;
+    std::vector<double> check;
+    for (int run = 0; run < runs; ++run) {
+        double largest = 0;
+        for (const char *format : {"text", "csv", "markdown", "json"}) {
+            const ChildCost cost = runChild(cliProgram(),
+                QStringList {
+                    QStringLiteral("max-runs"), QStringLiteral("--format"), QLatin1String(format)}
+                    + where,
+                {0, 1});
+            if (!cost.ok) {
+                errors.insert(maxRunsSide, QStringLiteral("wattlan-cli max-runs failed"));
+                return;
+            }
+            largest = std::max(largest, double(cost.peakKiB));
+        }
+        const ChildCost checked = runChild(cliProgram(), QStringList {"check"} + where, {0, 1});
+        if (!checked.ok) {
+            errors.insert(checkSide, QStringLiteral("wattlan-cli check failed"));
+            return;
+        }
+        maxRuns.push_back(largest);
+        check.push_back(double(checked.peakKiB));
+    }
+    medians.insert(maxRunsSide, median(maxRuns));
+    medians.insert(checkSide, median(check));
+    std::fprintf(stderr, "%-40s median of %d processes: %.0f KiB\n", qPrintable(maxRunsSide), runs,
+        median(maxRuns));
+    std::fprintf(stderr, "%-40s median of %d processes: %.0f KiB\n", qPrintable(checkSide), runs,
+        median(check));
+}
+
 bool generate(const BenchSetup &setup)
 {
     QElapsedTimer timer;
@@ -128,6 +170,11 @@ bool generate(const BenchSetup &setup)
 }
 
 } // namespace
+
+QString cliProgram()
+{
+    return QStringLiteral(WATTLAN_CLI);
+}
 
 int messageBoxesShown()
 {
@@ -211,6 +258,9 @@ int main(int argc, char *argv[])
         if (group == QLatin1String("memory"))
             measureMemory(
                 setup.sampleCatalogue, setup.quick ? 1 : 7, reporter.medians, reporter.errors);
+        else if (group == QLatin1String("memory-cli"))
+            measureCliMemory(
+                setup.zelvaneCatalogue, setup.quick ? 1 : 3, reporter.medians, reporter.errors);
         else
             benchmark::RunSpecifiedBenchmarks(&reporter, "^" + group.toStdString() + "/");
         if (group == QLatin1String("session"))

@@ -1,10 +1,11 @@
 // max-runs: the table of the largest run of every Zelvane fixture, supply,
-// leader, voltage and circuit of a generated catalogue, against loading it.
+// leader, voltage and circuit of a generated catalogue, against loading it;
+// and the whole command, as a process, against the catalogue's check.
 #include "benchmarks.h"
 
+#include "childprocess.h"
 #include "database.h"
 #include "maxruns.h"
-#include "table.h"
 
 #include <QDir>
 
@@ -35,35 +36,13 @@ void table(benchmark::State &state, const QString &catalogue)
     }
     qsizetype rows = 0;
     for (auto _ : state) {
-        const QList<MaxRuns::Row> found = MaxRuns::table(*database, MaxRuns::Options {});
-        benchmark::DoNotOptimize(found.constData());
-        rows = found.size();
+        rows = 0;
+        MaxRuns::forEachRow(*database, MaxRuns::Options {}, [&rows](const MaxRuns::Row &row) {
+            benchmark::DoNotOptimize(&row);
+            ++rows;
+        });
     }
     state.counters["rows"] = double(rows);
-}
-
-// Those rows put into words as the text table the command prints, measured
-// on its own: reading back a figure to tell numbers apart costs far more
-// than the search.
-void printing(benchmark::State &state, const QString &catalogue)
-{
-    bool clean = false;
-    const std::unique_ptr<Database> database = loaded(catalogue, clean);
-    if (!clean) {
-        state.SkipWithError("the generated catalogue did not load cleanly");
-        return;
-    }
-    const QList<MaxRuns::Row> found = MaxRuns::table(*database, MaxRuns::Options {});
-    for (auto _ : state) {
-        TextTable text;
-        for (const MaxRuns::Row &row : found)
-            text.rows << QStringList {row.fixture, row.supply, MaxRuns::leaderName(row),
-                figure(row.voltage), figure(row.load), QString::number(row.fixtures),
-                figure(row.length), figure(row.power), figure(row.current), figure(row.drop),
-                MaxRuns::stopText(row)};
-        benchmark::DoNotOptimize(text.text());
-    }
-    state.counters["rows"] = double(found.size());
 }
 
 void load(benchmark::State &state, const QString &catalogue)
@@ -81,6 +60,21 @@ void load(benchmark::State &state, const QString &catalogue)
     }
 }
 
+// wattlan-cli run as a process with its output thrown away; the time is the
+// CPU time the kernel counted for it.
+void command(benchmark::State &state, const QStringList &arguments)
+{
+    for (auto _ : state) {
+        const ChildCost cost = runChild(cliProgram(), arguments, {0, 1});
+        if (!cost.ok) {
+            state.SkipWithError("wattlan-cli failed");
+            break;
+        }
+        state.SetIterationTime(cost.cpuSeconds);
+    }
+    state.counters[ChildProcessCounter] = 1;
+}
+
 } // namespace
 
 void registerMaxRunsBenchmarks(const BenchSetup &setup)
@@ -91,13 +85,23 @@ void registerMaxRunsBenchmarks(const BenchSetup &setup)
         ->Unit(benchmark::kMillisecond)
         ->Iterations(1)
         ->Repetitions(repetitions);
-    benchmark::RegisterBenchmark(
-        "maxruns/printing the table of 2000 Zelvane fixtures", printing, setup.zelvaneCatalogue)
-        ->Unit(benchmark::kMillisecond)
-        ->Iterations(1)
-        ->Repetitions(setup.quick ? 1 : 3);
     benchmark::RegisterBenchmark("maxruns/loading them", load, setup.zelvaneCatalogue)
         ->Unit(benchmark::kMillisecond)
         ->Iterations(1)
         ->Repetitions(repetitions);
+
+    const QStringList catalogue {QStringLiteral("--catalogue"), setup.zelvaneCatalogue};
+    benchmark::RegisterBenchmark("command/max-runs --format csv", command,
+        QStringList {QStringLiteral("max-runs"), QStringLiteral("--format"), QStringLiteral("csv")}
+            + catalogue)
+        ->Unit(benchmark::kMillisecond)
+        ->Iterations(1)
+        ->UseManualTime()
+        ->Repetitions(setup.quick ? 1 : 5);
+    benchmark::RegisterBenchmark(
+        "command/check", command, QStringList {QStringLiteral("check")} + catalogue)
+        ->Unit(benchmark::kMillisecond)
+        ->Iterations(1)
+        ->UseManualTime()
+        ->Repetitions(setup.quick ? 1 : 5);
 }

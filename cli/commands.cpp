@@ -2,10 +2,12 @@
 
 #include "check.h"
 #include "database.h"
+#include "maxrunsoutput.h"
 #include "runreport.h"
 #include "sheetinput.h"
 #include "table.h"
 
+#include <QCoreApplication>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -15,6 +17,10 @@ namespace Cli {
 namespace {
 
 const char *const DatabaseFiles[] = {"ym_config_zv.xml", "ym_config_ob.xml", "ym_config_ts.xml"};
+
+// What the Zelvane tab's "Other" boxes accept.
+constexpr std::pair<int, int> LineVoltageBox {100, 277};
+constexpr std::pair<int, int> CircuitBox {1, 99};
 
 void printJson(const QJsonObject &object, QTextStream &out)
 {
@@ -35,34 +41,49 @@ void printTable(const TextTable &table, Format format, QTextStream &out)
     }
 }
 
-QString yesNo(bool value)
-{
-    return value ? QStringLiteral("yes") : QStringLiteral("no");
-}
-
 // Says on err why the catalogue could not be loaded, or how many problems the
 // window would report in it; false when it could not be loaded.
 bool reportLoad(const QDir &catalogue, bool loaded, int problems, QTextStream &err)
 {
     if (!loaded) {
-        err << "wattlan-cli: the catalogue in " << catalogue.absolutePath()
-            << " cannot be loaded (wattlan-cli check says why)\n";
+        err << QCoreApplication::translate("Cli",
+            "wattlan-cli: the catalogue in %1 cannot be loaded (wattlan-cli check says "
+            "why)\n")
+                   .arg(catalogue.absolutePath());
         return false;
     }
     if (problems > 0)
-        err << "wattlan-cli: warning: the catalogue has " << problems
-            << " problem(s) the window would report (see wattlan-cli check)\n";
+        err << QCoreApplication::translate("Cli",
+            "wattlan-cli: warning: the catalogue has %1 problem(s) the window would "
+            "report (see wattlan-cli check)\n")
+                   .arg(problems);
     return true;
+}
+
+// Rows beyond what the window offers are computed all the same; say so once.
+void noteBeyondTheWindow(const MaxRuns::Options &options, QTextStream &err)
+{
+    const auto beyond = [](const QList<double> &values, double low, double high) {
+        return std::any_of(values.cbegin(), values.cend(),
+            [low, high](double value) { return value < low || value > high; });
+    };
+    if (beyond(options.voltages, LineVoltageBox.first, LineVoltageBox.second)
+        || beyond(options.loads, CircuitBox.first, CircuitBox.second))
+        err << QCoreApplication::translate("Cli",
+            "wattlan-cli: note: the window offers line voltages of %1 to %2 V and circuits "
+            "of %3 to %4 A; the rows beyond them are computed all the same\n")
+                   .arg(LineVoltageBox.first)
+                   .arg(LineVoltageBox.second)
+                   .arg(CircuitBox.first)
+                   .arg(CircuitBox.second);
 }
 
 } // namespace
 
-bool hasCatalogue(const QDir &catalogue)
+bool holdsADatabaseFile(const QDir &catalogue)
 {
-    for (const char *name : DatabaseFiles)
-        if (!catalogue.exists(QLatin1String(name)))
-            return false;
-    return true;
+    return std::any_of(std::begin(DatabaseFiles), std::end(DatabaseFiles),
+        [&catalogue](const char *name) { return catalogue.exists(QLatin1String(name)); });
 }
 
 // check ----------------------------------------------------------------------
@@ -114,37 +135,15 @@ int maxRuns(const QDir &catalogue, const MaxRuns::Options &options, Format forma
     const bool loaded = database.load(catalogue);
     if (!reportLoad(catalogue, loaded, problems, err))
         return Failed;
-    const QList<MaxRuns::Row> rows = MaxRuns::table(database, options);
-
-    if (format == Format::Json) {
-        QJsonArray array;
-        for (const MaxRuns::Row &r : rows)
-            array << QJsonObject {{QStringLiteral("kind"), MaxRuns::kindName(r.kind)},
-                {QStringLiteral("fixture"), r.fixture}, {QStringLiteral("supply"), r.supply},
-                {QStringLiteral("leader"), r.leader}, {QStringLiteral("wire"), r.wire},
-                {QStringLiteral("leaderLength"), r.leaderLength},
-                {QStringLiteral("voltage"), r.voltage}, {QStringLiteral("load"), r.load},
-                {QStringLiteral("fixtures"), r.fixtures}, {QStringLiteral("length"), r.length},
-                {QStringLiteral("power"), r.power}, {QStringLiteral("current"), r.current},
-                {QStringLiteral("voltageDrop"), r.drop}, {QStringLiteral("valid"), r.valid},
-                {QStringLiteral("stop"), MaxRuns::stopText(r)}};
-        printJson(QJsonObject {{QStringLiteral("rows"), array}}, out);
-        return AllGood;
-    }
-    TextTable table;
-    table.headers = QStringList {QStringLiteral("kind"), QStringLiteral("fixture"),
-        QStringLiteral("supply"), QStringLiteral("leader"), QStringLiteral("leader_ft"),
-        QStringLiteral("volts"), QStringLiteral("load_a"), QStringLiteral("fixtures"),
-        QStringLiteral("length_ft"), QStringLiteral("power_w"), QStringLiteral("current_a"),
-        QStringLiteral("drop_v"), QStringLiteral("valid"), QStringLiteral("next_fixture_breaks")};
-    for (const MaxRuns::Row &r : rows)
-        table.rows << QStringList {MaxRuns::kindName(r.kind), r.fixture, r.supply,
-            MaxRuns::leaderName(r), figure(r.leaderLength), figure(r.voltage),
-            r.kind == MaxRuns::Row::Zelvane ? figure(r.load) : QString(),
-            QString::number(r.fixtures), figure(r.length), figure(r.power), figure(r.current),
-            figure(r.drop), yesNo(r.valid), MaxRuns::stopText(r)};
-    printTable(table, format, out);
-    return AllGood;
+    noteBeyondTheWindow(options, err);
+    bool invalid = false;
+    MaxRunsPrinter printer(format, out, database, options);
+    MaxRuns::forEachRow(database, options, [&](const MaxRuns::Row &row) {
+        invalid = invalid || !row.valid;
+        printer.print(row);
+    });
+    printer.finish();
+    return problems > 0 || invalid ? Findings : AllGood;
 }
 
 // run --------------------------------------------------------------------------
@@ -271,7 +270,6 @@ bool draw(const QList<RunReport::Report> &reports, const Drawings &drawings, QTe
         }
     }
     if (!drawings.sheet.isEmpty()) {
-        const SheetInput::Language language; // the sheet is worded as the window would be
         QList<RunSheet::Run> runs;
         for (const RunReport::Report &report : reports)
             runs << SheetInput::sheetRun(report);
@@ -302,9 +300,9 @@ int run(const QDir &catalogue, const QStringList &files, const Drawings &drawing
         refused = refused || !r.opened();
         invalid = invalid || (r.opened() && !r.result.valid);
         if (!r.opened())
-            err << "wattlan-cli: " << r.file
-                << ": refused: " << QString(r.refusal).replace(QLatin1Char('\n'), QLatin1Char(' '))
-                << '\n';
+            err << QCoreApplication::translate("Cli", "wattlan-cli: %1: refused: %2\n")
+                       .arg(
+                           r.file, QString(r.refusal).replace(QLatin1Char('\n'), QLatin1Char(' ')));
     }
 
     if (format == Format::Json) {
@@ -342,7 +340,7 @@ int run(const QDir &catalogue, const QStringList &files, const Drawings &drawing
     }
     if (refused)
         return Failed;
-    return invalid ? Findings : AllGood;
+    return invalid || problems > 0 ? Findings : AllGood;
 }
 
 } // namespace Cli

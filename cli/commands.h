@@ -34,7 +34,7 @@ int run(const QDir &catalogue, const QStringList &files, const Drawings &drawing
 int maxRuns(const QDir &catalogue, const MaxRuns::Options &options, Format format, QTextStream &out,
     QTextStream &err);
 
-// Whether the folder holds the three database files.
-bool hasCatalogue(const QDir &catalogue);
+// Whether the folder holds any of the three database files.
+bool holdsADatabaseFile(const QDir &catalogue);
 
 } // namespace Cli

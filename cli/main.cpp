@@ -1,6 +1,7 @@
 // wattlan-cli: checks a product catalogue, reports saved runs and tabulates
 // the largest run of every product, with no display.
 #include "commands.h"
+#include "programlanguage.h"
 #include "runsheet.h"
 #include "version.h"
 
@@ -23,8 +24,10 @@ Commands:
                     FILE:LINE: error: lines in the same order and words, then
                     what loading passes over in silence (unreadable optional
                     figures, duplicate names, fixtures that cannot be
-                    calculated, negative figures, unused supplies) as
-                    warnings; a last line counts them
+                    calculated, figures out of range or read and ignored,
+                    elements the program does not read, unused supplies) as
+                    warnings that say what the program does; a last line
+                    counts them
   run FILE...       what the window shows after File, Open of each project
                     file; several files give one table, one row each;
                     --sheet OUT.pdf also prints a run sheet of each file for
@@ -32,10 +35,12 @@ Commands:
   max-runs          the largest valid run, as Maximize builds it, of every
                     Zelvane fixture, supply, leader, voltage and circuit, of
                     every Tessan fixture, supply and leader, and of every flex
-                    string and supply
+                    string and supply, printed as found; --fixture and
+                    --supply keep the rows of matching names
 
-Exit status: 0 all good, 1 findings (a catalogue problem, an invalid run),
-2 the job could not be done (bad arguments, an unreadable or refused file).
+Exit status: 0 all good, 1 findings (a catalogue problem, a run or row
+invalid with one fixture), 2 the job could not be done (bad arguments, a
+catalogue that cannot be loaded, an unreadable or refused file).
 
 --format json prints one object: check {catalogue, loaded, findings: [{file,
 line, column, severity, message}], errors, warnings}; run {runs: [{file,
@@ -104,6 +109,8 @@ int main(int argc, char *argv[])
         app = std::make_unique<QCoreApplication>(argc, argv);
     }
     QCoreApplication::setApplicationName(QStringLiteral("wattlan-cli"));
+    // The program's texts in the system's language, as the window has them.
+    const ProgramLanguage language;
     QCoreApplication::setApplicationVersion(Version::text());
 
     QCommandLineParser parser;
@@ -141,8 +148,15 @@ int main(int argc, char *argv[])
     const QCommandLineOption nodesOption(QStringLiteral("nodes"),
         QStringLiteral("max-runs: flex node count for the longest leader (default 50)."),
         QStringLiteral("N"));
-    parser.addOptions({catalogueOption, formatOption, plotOption, sheetOption, pageOption,
-        voltageOption, loadOption, spacingOption, leaderOption, nodesOption});
+    const QCommandLineOption fixtureOption(QStringLiteral("fixture"),
+        QStringLiteral("max-runs: only fixtures whose names contain TEXT (any letter case)."),
+        QStringLiteral("TEXT"));
+    const QCommandLineOption supplyOption(QStringLiteral("supply"),
+        QStringLiteral("max-runs: only supplies whose names contain TEXT (any letter case)."),
+        QStringLiteral("TEXT"));
+    parser.addOptions(
+        {catalogueOption, formatOption, plotOption, sheetOption, pageOption, voltageOption,
+            loadOption, spacingOption, leaderOption, nodesOption, fixtureOption, supplyOption});
     parser.addPositionalArgument(QStringLiteral("command"),
         QStringLiteral("check, run or max-runs."), QStringLiteral("COMMAND"));
     parser.addPositionalArgument(QStringLiteral("files"), QStringLiteral("run: the project files."),
@@ -182,8 +196,8 @@ int main(int argc, char *argv[])
                 return option->names().constFirst();
         return QString();
     };
-    const QList<const QCommandLineOption *> maxRunsOptions {
-        &voltageOption, &loadOption, &spacingOption, &leaderOption, &nodesOption};
+    const QList<const QCommandLineOption *> maxRunsOptions {&voltageOption, &loadOption,
+        &spacingOption, &leaderOption, &nodesOption, &fixtureOption, &supplyOption};
     QList<const QCommandLineOption *> notHere = maxRunsOptions;
     if (command == QLatin1String("max-runs"))
         notHere.clear();
@@ -197,7 +211,9 @@ int main(int argc, char *argv[])
         && command != QLatin1String("max-runs"))
         return usageError(
             QStringLiteral("unknown command '%1' (check, run or max-runs)").arg(command));
-    if (!Cli::hasCatalogue(catalogue))
+    // A folder with some of the files is a catalogue that cannot be loaded,
+    // which the commands report as the window would.
+    if (!Cli::holdsADatabaseFile(catalogue))
         return usageError(QStringLiteral("%1 does not hold the three database files "
                                          "(ym_config_zv.xml, ym_config_ob.xml, ym_config_ts.xml)")
                               .arg(catalogue.absolutePath()));
@@ -214,9 +230,6 @@ int main(int argc, char *argv[])
     if (command == QLatin1String("run")) {
         if (positional.isEmpty())
             return usageError(QStringLiteral("run needs at least one project file"));
-        for (const QString &file : positional)
-            if (!QFileInfo(file).isFile())
-                return usageError(QStringLiteral("%1: no such file").arg(file));
         const QString plot = parser.value(plotOption);
         if (!plot.isEmpty() && positional.size() != 1)
             return usageError(QStringLiteral("--plot draws one run: give one file"));
@@ -253,5 +266,7 @@ int main(int argc, char *argv[])
         if (parser.isSet(*option) && !parseCount(parser.value(*option), *target))
             return usageError(QStringLiteral("--%1 needs a whole number: %2")
                                   .arg(option->names().constFirst(), parser.value(*option)));
+    options.fixtureFilter = parser.value(fixtureOption);
+    options.supplyFilter = parser.value(supplyOption);
     return Cli::maxRuns(catalogue, options, format, out, err);
 }

@@ -6,11 +6,12 @@
 #include <QList>
 #include <QString>
 
+#include <functional>
+
 class Database;
-class ZVFixture;
 
 // The table of `wattlan-cli max-runs`: the largest valid run of every
-// product, searched as the window's Maximize searches it, on the pure models.
+// product, as the window's Maximize builds it from a fresh run of one fixture.
 namespace MaxRuns {
 
 struct Options
@@ -20,6 +21,9 @@ struct Options
     int flexSpacing = 4; // inches between nodes
     int flexLeader = 20; // feet, for the largest node count
     int flexNodes = 50; // for the longest leader
+    // Only fixtures and supplies whose names contain these (any letter case).
+    QString fixtureFilter;
+    QString supplyFilter;
 };
 
 struct Row
@@ -28,10 +32,10 @@ struct Row
 
     Kind kind = Zelvane;
     QString fixture;
-    QString supply;
-    QString leader; // the leader type
+    QString supply; // empty when the fixture names none
+    QString leader; // the leader type; empty when the fixture has none
     QString wire; // a custom leader's wire; empty for a standard one
-    double leaderLength = 0; // feet
+    double leaderLength = 0; // feet; not a number when there is no leader, or no limit to it
     double voltage = 0; // line voltage (Zelvane); the fixture's voltage otherwise
     double load = 0; // amps (Zelvane only)
     int fixtures = 0; // fixtures, or nodes of a flex string
@@ -40,6 +44,8 @@ struct Row
     double current = 0; // amps
     double drop = 0; // volts
     bool valid = false;
+    // Not empty: the run cannot be calculated, and why; its figures mean nothing.
+    QString uncalculable;
     // Why the search stopped, put into words by stopText() when printed: for a
     // valid run, what the next fixture gives (the window's headroom); for a
     // run invalid with one fixture already, the headroom's result is that run.
@@ -48,15 +54,22 @@ struct Row
     QString flexStop;
 };
 
-// The figures of a Zelvane fixture record, as the tab's calculation takes them.
-ZelvaneModel::FixtureFigures figuresOf(const ZVFixture &fixture);
-// The jumper that the Zelvane tab's Add Jumper puts first into a run: a new
-// selector shows the fixture's default jumper type (else its first), a custom
-// type with its default gauge (else its first) and one foot.
-ZelvaneModel::Cell defaultJumper(const ZVFixture &fixture);
-
-// Every row, Zelvane first, then Tessan, then flex strings.
+// Hands every row to `take` as soon as it is found: Zelvane first, then
+// Tessan, then flex strings, each in the catalogue's order.
+void forEachRow(
+    const Database &database, const Options &options, const std::function<void(const Row &)> &take);
+// Every row at once.
 QList<Row> table(const Database &database, const Options &options);
+
+// The widest fixture, supply and leader names the rows can show (leaderName),
+// known before the search.
+struct NameWidths
+{
+    int fixture = 0;
+    int supply = 0;
+    int leader = 0;
+};
+NameWidths nameWidths(const Database &database, const Options &options);
 
 QString kindName(Row::Kind kind);
 // The limit the next fixture would break, or why the search stopped.

@@ -16,14 +16,16 @@ set(WATTLAN_TS_FILES "")
 foreach(_lang IN LISTS WATTLAN_LANGUAGES)
   list(APPEND WATTLAN_TS_FILES ${PROJECT_SOURCE_DIR}/translations/wattlan_${_lang}.ts)
 endforeach()
-# Obsolete entries are dropped, so a text removed from the code leaves the catalogue too.
+# Obsolete entries are dropped, so a text removed from the code leaves the catalogue too. The
+# command line's own texts are in the same catalogue.
 file(GLOB WATTLAN_TRANSLATED_SOURCES CONFIGURE_DEPENDS
   ${PROJECT_SOURCE_DIR}/core/*.cpp ${PROJECT_SOURCE_DIR}/core/*.h
   ${PROJECT_SOURCE_DIR}/runeditor/*.cpp ${PROJECT_SOURCE_DIR}/runeditor/*.h
   ${PROJECT_SOURCE_DIR}/tabs/*.cpp ${PROJECT_SOURCE_DIR}/tabs/*.h
   ${PROJECT_SOURCE_DIR}/prefs/*.cpp ${PROJECT_SOURCE_DIR}/prefs/*.h ${PROJECT_SOURCE_DIR}/prefs/*.ui
   ${PROJECT_SOURCE_DIR}/app/*.cpp ${PROJECT_SOURCE_DIR}/app/*.h ${PROJECT_SOURCE_DIR}/app/*.ui
-  ${PROJECT_SOURCE_DIR}/sheet/*.cpp ${PROJECT_SOURCE_DIR}/sheet/*.h)
+  ${PROJECT_SOURCE_DIR}/sheet/*.cpp ${PROJECT_SOURCE_DIR}/sheet/*.h
+  ${PROJECT_SOURCE_DIR}/cli/*.cpp ${PROJECT_SOURCE_DIR}/cli/*.h)
 list(FILTER WATTLAN_TRANSLATED_SOURCES EXCLUDE REGEX "/app/main\\.cpp$")
 qt_add_lupdate(wattlan_widgets TS_FILES ${WATTLAN_TS_FILES} SOURCES ${WATTLAN_TRANSLATED_SOURCES}
   OPTIONS -no-obsolete -locations none)

@@ -1,6 +1,7 @@
 #include "database.h"
 
 #include "domlists.h"
+#include "utf8position.h"
 #include "xmlnesting.h"
 
 #include <QCoreApplication>
@@ -143,6 +144,14 @@ bool Database::readFile(const QString &fileName)
     const bool parsed = document.setContent(&file, false, &message, &line, &column);
     file.close();
     if (!parsed) {
+        // The reader loses track of where a byte that is not UTF-8 stands.
+        if (file.open(QIODevice::ReadOnly | QIODevice::Text)) {
+            if (const std::optional<TextPosition> bad = firstByteNotUtf8(file.readAll())) {
+                line = bad->line;
+                column = bad->column;
+            }
+            file.close();
+        }
         const DatabaseWarning::At at(line, column);
         report(
             parseError.arg(m_currentFile, message, QString::number(line), QString::number(column)));

@@ -113,17 +113,23 @@ Cell Cell::unresolvedJumper()
     return Cell {Jumper, 0, 0, 0, false};
 }
 
+double addCell(const Cell &cell, Totals &totals)
+{
+    totals.length += cell.length;
+    if (isFixture(cell))
+        totals.current += cell.current;
+    const double drop = totals.current * cell.resistance;
+    totals.voltageDrop += drop;
+    return drop;
+}
+
 void TS_SumRun(const Inputs &inputs, int fixtureCount, Totals &totals, Profile *profile)
 {
     if (profile)
         profile->cells.resize(RunWalk::countedCellCount(inputs.cells, fixtureCount, isFixture));
     RunWalk::visitCountedFromFarEnd(
         inputs.cells, fixtureCount, isFixture, [&](const Cell &cell, int i) {
-            totals.length += cell.length;
-            if (isFixture(cell))
-                totals.current += cell.current;
-            const double drop = totals.current * cell.resistance;
-            totals.voltageDrop += drop;
+            const double drop = addCell(cell, totals);
             if (!profile)
                 return;
             CellProfile &p = profile->cells[i];

@@ -101,6 +101,10 @@ struct Result
 using CellProfile = RunProfile::CellProfile;
 using Profile = RunProfile::Profile;
 
+// One step of the walk: adds the cell's length and a fixture's current, then
+// its drop (the total current, its own included, times its resistance), which
+// it returns.
+double addCell(const Cell &cell, Totals &totals);
 // Walks the counted cells from the far end back to the supply, then adds the
 // leader: every segment drops the total current beyond it, its own included,
 // times its resistance. Fills in `profile`'s cells and leader when given.

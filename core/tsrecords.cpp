@@ -1,15 +1,16 @@
 #include "tsrecords.h"
 
+#include "recordfields.h"
+
 #include <QDomElement>
 
 TSPowerSupply::TSPowerSupply(const QString &name) : YmItem(name, TechTessan) { }
 
 bool TSPowerSupply::fromXml(const QDomElement &element)
 {
-    return readDouble(element, QStringLiteral("Voltage"), Voltage, true)
-        && readDouble(element, QStringLiteral("Power"), Power, true)
-        && readInt(element, QStringLiteral("Ports"), Ports, true)
-        && readDouble(element, QStringLiteral("MaxPortPower"), MaxPortPower, true);
+    namespace Fields = RecordFields::TessanSupply;
+    return read(element, Fields::Voltage, Voltage) && read(element, Fields::Power, Power)
+        && read(element, Fields::Ports, Ports) && read(element, Fields::MaxPortPower, MaxPortPower);
 }
 
 TSFixture::TSFixture(const QString &name) : YmFixture(name, TechTessan) { }
@@ -17,13 +18,12 @@ TSFixture::TSFixture(const QString &name) : YmFixture(name, TechTessan) { }
 bool TSFixture::fromXml(const QDomElement &element)
 {
     YmFixture::fromXml(element);
-    const bool read = readDouble(element, QStringLiteral("Voltage"), Voltage, true)
-        && readDouble(element, QStringLiteral("MinVoltage"), MinVoltage, true)
-        && readDouble(element, QStringLiteral("Current"), Current, true)
-        && readDouble(element, QStringLiteral("Length"), Length, true)
-        && readDouble(element, QStringLiteral("Resistance"), Resistance, true);
+    namespace Fields = RecordFields::TessanFixture;
+    const bool complete = read(element, Fields::Voltage, Voltage)
+        && read(element, Fields::MinVoltage, MinVoltage) && read(element, Fields::Current, Current)
+        && read(element, Fields::Length, Length) && read(element, Fields::Resistance, Resistance);
     Resistance /= 1000; // the file states milliohms
-    if (!read)
+    if (!complete)
         return false;
     readCableLists(element);
     return true;
@@ -35,9 +35,8 @@ bool FlexString::fromXml(const QDomElement &element)
 {
     YmFixture::fromXml(element);
     // The cable resistance is stated in ohms already.
-    return readDouble(element, QStringLiteral("Voltage"), Voltage, true)
-        && readDouble(element, QStringLiteral("MinVoltage"), MinVoltage, true)
-        && readDouble(element, QStringLiteral("Current"), Current, true)
-        && readDouble(
-            element, QStringLiteral("StringCableResistance"), StringCableResistance, true);
+    namespace Fields = RecordFields::FlexString;
+    return read(element, Fields::Voltage, Voltage) && read(element, Fields::MinVoltage, MinVoltage)
+        && read(element, Fields::Current, Current)
+        && read(element, Fields::StringCableResistance, StringCableResistance);
 }

@@ -1,21 +1,17 @@
 #include "ymcable.h"
 
 #include "domlists.h"
-
-namespace {
-// A standard cable type that states no usable maximum leader length.
-constexpr double UnstatedMaxLeaderLength = 999;
-} // namespace
+#include "recordfields.h"
 
 YmWire::YmWire(const QString &name) : YmItem(name, TechNone) { }
 
 bool YmWire::fromXml(const QDomElement &element)
 {
-    const bool resistanceRead = readDouble(element, QStringLiteral("Resistance"), Resistance, true);
+    const bool resistanceRead = read(element, RecordFields::Wire::Resistance, Resistance);
     Resistance /= 1000; // the file states milliohms
     if (!resistanceRead)
         return false;
-    return readDouble(element, QStringLiteral("MaxLength"), MaxLength, true);
+    return read(element, RecordFields::Wire::MaxLength, MaxLength);
 }
 
 YmJumper::YmJumper(const QString &name) : YmItem(name, TechNone) { }
@@ -30,8 +26,8 @@ bool YmJumper::fromXml(const QDomElement &element)
     const QString wireListTag = QStringLiteral("CustomWireList");
     if (!element.elementsByTagName(wireListTag).isEmpty()) {
         IsCustom = true;
-        readInt(element, QStringLiteral("DefaultCustomWire"), DefaultCustomWire, false);
-        readDouble(element, QStringLiteral("DefaultCustomLength"), DefaultCustomLength, false);
+        read(element, RecordFields::CustomCable::DefaultCustomWire, DefaultCustomWire);
+        read(element, RecordFields::CustomCable::DefaultCustomLength, DefaultCustomLength);
         forEachListItem(
             element, wireListTag, QStringLiteral("CustomWire"), [this](const QDomElement &item) {
                 if (YmWire *wire = readCustomWire(item))
@@ -45,12 +41,13 @@ bool YmJumper::fromXml(const QDomElement &element)
 
 bool YmJumper::readStandard(const QDomElement &element)
 {
-    bool complete = readDouble(element, QStringLiteral("Resistance"), Resistance, true);
+    namespace Fields = RecordFields::StandardCable;
+    bool complete = read(element, Fields::Resistance, Resistance);
     Resistance /= 1000; // the file states milliohms
     if (complete)
-        complete = readDouble(element, QStringLiteral("ElectricalLength"), ElectricalLength, true);
-    if (!readDouble(element, QStringLiteral("MaxLeaderLength"), MaxLeaderLength, false))
-        MaxLeaderLength = UnstatedMaxLeaderLength;
-    readInt(element, QStringLiteral("MaxInARow"), MaxInARow, false);
+        complete = read(element, Fields::ElectricalLength, ElectricalLength);
+    // Read whatever came before: a maximum that is not stated is 999.
+    read(element, Fields::MaxLeaderLength, MaxLeaderLength);
+    read(element, Fields::MaxInARow, MaxInARow);
     return complete;
 }

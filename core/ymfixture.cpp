@@ -2,6 +2,7 @@
 
 #include "databasewarning.h"
 #include "domlists.h"
+#include "recordfields.h"
 #include "ymcable.h"
 
 #include <QDomElement>
@@ -16,13 +17,14 @@ YmFixture::~YmFixture()
 
 bool YmFixture::fromXml(const QDomElement &element)
 {
-    const QString shortName = childText(element, QStringLiteral("ShortName"));
+    namespace Fields = RecordFields::Fixture;
+    const QString shortName = childText(element, QLatin1String(Fields::ShortName.name));
     if (!shortName.isEmpty())
         ShortName = shortName;
-    readInt(element, QStringLiteral("Family"), Family, false);
-    readInt(element, QStringLiteral("DefaultJumper"), DefaultJumper, false);
-    readInt(element, QStringLiteral("DefaultLeader"), DefaultLeader, false);
-    readBool(element, QStringLiteral("Disable"), Disable, false);
+    read(element, Fields::Family, Family);
+    read(element, Fields::DefaultJumper, DefaultJumper);
+    read(element, Fields::DefaultLeader, DefaultLeader);
+    read(element, Fields::Disable, Disable);
     return true;
 }
 

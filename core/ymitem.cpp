@@ -1,6 +1,7 @@
 #include "ymitem.h"
 
 #include "databasewarning.h"
+#include "recordfields.h"
 #include "ymcable.h"
 
 #include <QDomElement>
@@ -50,6 +51,33 @@ bool YmItem::readInt(const QDomElement &element, const QString &field, int &targ
         return readFailed(element, field, report);
     target = value;
     return true;
+}
+
+bool YmItem::read(const QDomElement &element, const RecordFields::Field &field, double &target)
+{
+    if (readDouble(element, QLatin1String(field.name), target, field.required))
+        return true;
+    if (!field.required)
+        target = field.fallback;
+    return false;
+}
+
+bool YmItem::read(const QDomElement &element, const RecordFields::Field &field, int &target)
+{
+    if (readInt(element, QLatin1String(field.name), target, field.required))
+        return true;
+    if (!field.required)
+        target = int(field.fallback);
+    return false;
+}
+
+bool YmItem::read(const QDomElement &element, const RecordFields::Field &field, bool &target)
+{
+    if (readBool(element, QLatin1String(field.name), target, field.required))
+        return true;
+    if (!field.required)
+        target = field.fallback != 0;
+    return false;
 }
 
 bool YmItem::readBool(const QDomElement &element, const QString &field, bool &target, bool report)

@@ -5,6 +5,9 @@
 
 class QDomElement;
 class QDomNode;
+namespace RecordFields {
+struct Field;
+}
 class YmJumper;
 class YmWire;
 
@@ -44,6 +47,13 @@ public:
     bool Disable = false;
 
 protected:
+    // Read a field as the record tables describe it: a required field that
+    // is missing or unreadable is reported; an optional one then takes its
+    // fallback. True when the field was read.
+    bool read(const QDomElement &element, const RecordFields::Field &field, double &target);
+    bool read(const QDomElement &element, const RecordFields::Field &field, int &target);
+    bool read(const QDomElement &element, const RecordFields::Field &field, bool &target);
+
     // Field readers: on success store the child's value in target and return
     // true; otherwise leave target as it is and, when report is set, warn
     // that the field could not be read. A number that is not finite counts

@@ -223,7 +223,7 @@ Totals walkCells(const QList<Cell> &cells, int fixtureCount, double voltage, Pro
     return totals;
 }
 
-Result evaluate(const Inputs &inputs, Profile *profile, GrownWalk *grown = nullptr)
+Result evaluate(const Inputs &inputs, Profile *profile, const Totals *known = nullptr)
 {
     Result result;
     result.deratedLoad = inputs.maxLoad * DeratingFactor;
@@ -236,14 +236,7 @@ Result evaluate(const Inputs &inputs, Profile *profile, GrownWalk *grown = nullp
         return result;
     }
     const SelectedFixture &f = *inputs.fixture;
-    result.voltage = inputs.lineVoltage;
-    if (f.figures.safetyRequired)
-        result.voltage -= SafetyVoltageMargin;
-    std::optional<Totals> known;
-    if (grown)
-        known = grown->totals(inputs.cells,
-            RunWalk::countedCellCount(inputs.cells, result.fixtureCount, isFixture),
-            result.voltage);
+    result.voltage = effectiveVoltage(inputs);
     result.totals
         = known ? *known : walkCells(inputs.cells, result.fixtureCount, result.voltage, profile);
     const double leaderDrop
@@ -272,9 +265,9 @@ Result calculate(const Inputs &inputs)
     return evaluate(inputs, nullptr);
 }
 
-Result calculate(const Inputs &inputs, GrownWalk &walk)
+Result calculate(const Inputs &inputs, const Totals &knownCellTotals)
 {
-    return evaluate(inputs, nullptr, &walk);
+    return evaluate(inputs, nullptr, &knownCellTotals);
 }
 
 bool Cell::operator==(const Cell &other) const
@@ -286,38 +279,6 @@ bool Cell::operator==(const Cell &other) const
         && a.fudgeFactor == b.fudgeFactor && a.safetyRequired == b.safetyRequired
         && jumperLength == other.jumperLength && jumperResistance == other.jumperResistance
         && jumperResolved == other.jumperResolved;
-}
-
-void GrownWalk::keepFirst(int index)
-{
-    m_following = std::min(m_following, std::max(index, 0));
-    m_states.resize(std::min(m_states.size(), std::size_t(std::max(index, 0)) + 1));
-}
-
-std::optional<Totals> GrownWalk::totals(const QList<Cell> &cells, int counted, double voltage)
-{
-    if (voltage != m_voltage) {
-        m_voltage = voltage;
-        m_states.resize(1);
-    }
-    // A fixture first; then every cell a copy of the one a period before it,
-    // the period 2 when the second cell is a jumper.
-    for (; m_following < counted; ++m_following) {
-        const int i = m_following;
-        const int period = i == 0 || isFixture(cells.at(1)) ? 1 : 2;
-        const bool follows
-            = i == 0 ? isFixture(cells.at(0)) : (i < period || cells.at(i) == cells.at(i - period));
-        if (!follows)
-            return std::nullopt;
-    }
-    // The walk visits the counted cells from the far end; the pattern reads
-    // the same from either end, so step k adds the pattern's k-th cell.
-    while (int(m_states.size()) <= counted) {
-        Totals next = m_states.back();
-        addCell(cells.at(int(m_states.size()) - 1), voltage, next);
-        m_states.push_back(next);
-    }
-    return m_states.at(std::size_t(counted));
 }
 
 Profile profile(const Inputs &inputs)

@@ -140,30 +140,9 @@ double addLeader(
 // Walks the counted cells from the far end back to the supply.
 Totals sumCells(const QList<Cell> &cells, int fixtureCount, double voltage);
 
-// The walk of a run grown as Maximize grows it from one fixture: the fixture,
-// then copies of it, each after a copy of one jumper when the run has
-// jumpers. The far-end-first walk over n + 1 fixtures is then the walk over n
-// followed by one more fixture step (a jumper step first when the run has
-// jumpers), so each state extends the one before it through addCell(), the
-// step the full walk takes, and its totals are the full walk's bit for bit.
-class GrownWalk
-{
-public:
-    // The cells from index on changed: what was known of them is forgotten.
-    void keepFirst(int index);
-    // The totals of the walk over the first `counted` cells when those follow
-    // the pattern; none otherwise (the full walk must be taken).
-    std::optional<Totals> totals(const QList<Cell> &cells, int counted, double voltage);
-
-private:
-    int m_following = 0; // leading cells known to follow the pattern
-    double m_voltage = 0;
-    std::vector<Totals> m_states {Totals {}}; // m_states[k]: after k steps
-};
-
 Result calculate(const Inputs &inputs);
-// The same, its totals from `walk` where the run follows its pattern.
-Result calculate(const Inputs &inputs, GrownWalk &walk);
+// The same, with the walk's totals over the counted cells already known.
+Result calculate(const Inputs &inputs, const Totals &knownCellTotals);
 // The line voltage, less the safety margin when the chosen fixture needs it.
 double effectiveVoltage(const Inputs &inputs);
 // What calculate() makes of a run whose counted cells add up to cellTotals

@@ -1,6 +1,7 @@
 #include "zvrecords.h"
 
 #include "databasewarning.h"
+#include "recordfields.h"
 
 #include <QDomElement>
 
@@ -8,8 +9,8 @@ ZVPowerSupply::ZVPowerSupply(const QString &name) : YmItem(name, TechZelvane) { 
 
 bool ZVPowerSupply::fromXml(const QDomElement &element)
 {
-    readDouble(element, QStringLiteral("MaxElectricalLength"), MaxElectricalLength, false);
-    readInt(element, QStringLiteral("MaxNumFixtures"), MaxNumFixtures, false);
+    read(element, RecordFields::ZelvaneSupply::MaxElectricalLength, this->MaxElectricalLength);
+    read(element, RecordFields::ZelvaneSupply::MaxNumFixtures, this->MaxNumFixtures);
     if (MaxElectricalLength == 0 && MaxNumFixtures == 0) {
         DatabaseWarning::report(
             tr("Error parsing %1\nMaxElectricalLength and MaxNumFixtures are both zero").arg(Name));
@@ -24,23 +25,22 @@ bool ZVFixture::fromXml(const QDomElement &element)
 {
     YmFixture::fromXml(element);
 
-    bool read = readDouble(element, QStringLiteral("PowerFactor"), PowerFactor, true)
-        && readDouble(element, QStringLiteral("MaxTemp"), MaxTemp, true)
-        && readDouble(element, QStringLiteral("Resistance"), Resistance, true);
+    namespace Fields = RecordFields::ZelvaneFixture;
+    bool complete = read(element, Fields::PowerFactor, PowerFactor)
+        && read(element, Fields::MaxTemp, MaxTemp) && read(element, Fields::Resistance, Resistance);
     Resistance /= 1000; // the file states milliohms
-    if (!read)
+    if (!complete)
         return false;
 
-    read = readDouble(element, QStringLiteral("ElectricalLength"), ElectricalLength, true)
-        && readDouble(element, QStringLiteral("Power"), Power, true)
-        && readDouble(element, QStringLiteral("FudgeFactor"), FudgeFactor, true)
-        && readBool(element, QStringLiteral("SafetyRequired"), SafetyRequired, true);
-    if (!read)
+    complete = read(element, Fields::ElectricalLength, ElectricalLength)
+        && read(element, Fields::Power, Power) && read(element, Fields::FudgeFactor, FudgeFactor)
+        && read(element, Fields::SafetyRequired, SafetyRequired);
+    if (!complete)
         return false;
 
-    readDouble(element, QStringLiteral("MaxVoltageDrop"), MaxVoltageDrop, false);
-    readDouble(element, QStringLiteral("MinVoltage"), MinVoltage, false);
-    readDouble(element, QStringLiteral("VoltageDropPercent"), VoltageDropPercent, false);
+    read(element, Fields::MaxVoltageDrop, MaxVoltageDrop);
+    read(element, Fields::MinVoltage, MinVoltage);
+    read(element, Fields::VoltageDropPercent, VoltageDropPercent);
     if (MaxVoltageDrop == 0 && MinVoltage == 0 && VoltageDropPercent == 0) {
         DatabaseWarning::report(
             tr("Error parsing %1\nMaxVoltageDrop, MinVoltage, and VoltageDropPercent are zero")
@@ -48,10 +48,10 @@ bool ZVFixture::fromXml(const QDomElement &element)
         return false;
     }
 
-    readDouble(element, QStringLiteral("MaxPower"), MaxPower, false);
-    readDouble(element, QStringLiteral("MaxFixtureCurrent"), MaxFixtureCurrent, false);
-    readDouble(element, QStringLiteral("MaxFixtureLength"), MaxFixtureLength, false);
-    readBool(element, QStringLiteral("JumperRequired"), JumperRequired, false);
+    read(element, Fields::MaxPower, MaxPower);
+    read(element, Fields::MaxFixtureCurrent, MaxFixtureCurrent);
+    read(element, Fields::MaxFixtureLength, MaxFixtureLength);
+    read(element, Fields::JumperRequired, JumperRequired);
 
     readCableLists(element);
     return true;

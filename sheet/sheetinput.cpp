@@ -69,17 +69,4 @@ RunSheet::Run sheetRun(const RunReport::Report &report)
     return run;
 }
 
-Language::Language()
-{
-    m_installed = m_translator.load(QStringLiteral("wattlan_") + QLocale::system().name(),
-                      QCoreApplication::applicationDirPath())
-        && QCoreApplication::installTranslator(&m_translator);
-}
-
-Language::~Language()
-{
-    if (m_installed)
-        QCoreApplication::removeTranslator(&m_translator);
-}
-
 } // namespace SheetInput

@@ -41,7 +41,7 @@ const QColor InvalidRunColor(255, 128, 128);
 
 void Wattlan::ZV_Update()
 {
-    const ZelvaneModel::Result result = ZelvaneModel::calculate(ZV_Inputs(), m_ZV_Walk);
+    const ZelvaneModel::Result result = m_ZV_EditedRun.calculate(ZV_Inputs());
     ui.m_ZV_DerateLoad_Label->setText(
         tr("(derated to %1 amps)").arg(result.deratedLoad, 0, 'g', 6));
     ui.m_ZV_TotalFixtures_Label->setText(
@@ -114,7 +114,7 @@ QList<ZelvaneModel::Cell> Wattlan::ZV_SumRun() const
     m_ZV_CellsUpTo.resize(unchanged);
     const int kept = unchanged > 0 ? m_ZV_CellsUpTo.constLast() : 0;
     m_ZV_Cells.resize(kept);
-    m_ZV_Walk.keepFirst(kept);
+    m_ZV_EditedRun.keepFirst(kept);
     for (int i = unchanged; i < frameCells.size(); ++i) {
         if (const std::optional<ZelvaneModel::Cell> figures = ZV_SumCell(*frameCells.at(i)))
             m_ZV_Cells << *figures;

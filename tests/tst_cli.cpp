@@ -4,23 +4,38 @@
 #include "cframe.h"
 #include "check.h"
 #include "database.h"
+#include "grownwalk.h"
 #include "maxruns.h"
-#include "modelrun.h"
 #include "table.h"
 #include "windowfixture.h"
+#include "zelvanerules.h"
 
 #include <QImage>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <QRadioButton>
 #include <QRandomGenerator>
+#include <QSpinBox>
 
 #include <cmath>
+#include <map>
 
 Q_DECLARE_METATYPE(MaxRuns::Row)
 
 namespace {
+
+// Runs the tool in English, or in the language the environment names.
+Outcome runCliIn(const QStringList &arguments, const QStringList &language = {"LC_ALL=C"})
+{
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char *name : {"LC_ALL", "LC_MESSAGES", "LANG", "LANGUAGE"})
+        environment.remove(QLatin1String(name));
+    for (const QString &setting : language)
+        environment.insert(setting.section('=', 0, 0), setting.section('=', 1));
+    return runCli(arguments, environment);
+}
 
 QString sourcePath(const QString &path)
 {
@@ -49,6 +64,28 @@ QStringList projectCorpus()
     return files;
 }
 
+// Damages to a copy of a catalogue: every first text becomes the second.
+using Replacements = QList<QPair<QByteArray, QByteArray>>;
+
+// "\n" a line break, "\xHH" a byte.
+QByteArray unescaped(const QString &text)
+{
+    QByteArray bytes;
+    const QByteArray utf8 = text.toUtf8();
+    for (qsizetype i = 0; i < utf8.size(); ++i) {
+        if (utf8[i] == '\\' && utf8.mid(i + 1, 1) == "n") {
+            bytes += '\n';
+            ++i;
+        } else if (utf8[i] == '\\' && utf8.mid(i + 1, 1) == "x") {
+            bytes += char(utf8.mid(i + 2, 2).toInt(nullptr, 16));
+            i += 3;
+        } else {
+            bytes += utf8[i];
+        }
+    }
+    return bytes;
+}
+
 // A figure read back from JSON, where a figure that is no number is null.
 double number(const QJsonValue &value)
 {
@@ -61,11 +98,6 @@ bool same(double a, double b)
     return a == b || (std::isnan(a) && !std::isfinite(b)) || (std::isnan(b) && !std::isfinite(a));
 }
 
-bool close(double a, double b)
-{
-    return same(a, b) || std::abs(a - b) <= 1e-9 * std::max(std::abs(a), std::abs(b));
-}
-
 } // namespace
 
 class TestCli : public QObject
@@ -73,23 +105,37 @@ class TestCli : public QObject
     Q_OBJECT
 
     IsolatedSettings m_settings;
-    std::unique_ptr<WindowFixture> m_maximizing; // one window for every row of max-runs
+    // One window for every row of max-runs on a catalogue.
+    std::map<QString, std::unique_ptr<WindowFixture>> m_maximizing;
+    static void compareWithTheFlexTab(const WindowFixture &fixture, const MaxRuns::Row &row);
 
 private slots:
-    void cleanupTestCase() { m_maximizing.reset(); }
+    void cleanupTestCase() { m_maximizing.clear(); }
     void badArgumentsGiveOneLineAndStatusTwo_data();
     void badArgumentsGiveOneLineAndStatusTwo();
+    void eachCommandEndsWithItsStatus_data();
+    void eachCommandEndsWithItsStatus();
+    void messagesFollowTheSystemsLanguage_data();
+    void messagesFollowTheSystemsLanguage();
     void checkPrintsFindingsByFileAndLine_data();
     void checkPrintsFindingsByFileAndLine();
+    void checkFindsEachDamageAtItsLine_data();
+    void checkFindsEachDamageAtItsLine();
     void checkErrorsAreTheWindowsStartupBoxes_data();
     void checkErrorsAreTheWindowsStartupBoxes();
     void runEqualsFileOpen_data();
     void runEqualsFileOpen();
     void runDrawsTheVoltageAlongTheRun();
+    void maxRunsSaysWhatItCannotCalculate_data();
+    void maxRunsSaysWhatItCannotCalculate();
+    void maxRunsTextTableLinesUp();
     void maxRunsEqualsMaximize_data();
     void maxRunsEqualsMaximize();
-    void runningSumsFollowTheWalk_data();
-    void runningSumsFollowTheWalk();
+    void figuresAreTheToolkitsText();
+    void grownWalkIsTheFullWalk_data();
+    void grownWalkIsTheFullWalk();
+    void searchEndsWhereMaximizeEnds_data();
+    void searchEndsWhereMaximizeEnds();
 };
 
 void TestCli::badArgumentsGiveOneLineAndStatusTwo_data()
@@ -101,8 +147,6 @@ void TestCli::badArgumentsGiveOneLineAndStatusTwo_data()
         << QStringList {"check", "--colour"} << "Unknown option 'colour'";
     QTest::newRow("no command") << QStringList {} << "no command given";
     QTest::newRow("unknown command") << QStringList {"plan"} << "unknown command 'plan'";
-    QTest::newRow("missing file") << QStringList {"run", "no-such-plan.xml"}
-                                  << "no-such-plan.xml: no such file";
     QTest::newRow("folder without the files")
         << QStringList {"check", "--catalogue", empty} << "does not hold the three database files";
     QTest::newRow("voltage not a number")
@@ -123,11 +167,93 @@ void TestCli::badArgumentsGiveOneLineAndStatusTwo()
 {
     QFETCH(QStringList, arguments);
     QFETCH(QString, complaint);
-    const Outcome outcome = runCli(arguments);
+    const Outcome outcome = runCliIn(arguments);
     QCOMPARE(outcome.status, 2);
     QCOMPARE(outcome.out, QString());
     QCOMPARE(outcome.err.count(QLatin1Char('\n')), 1);
     QVERIFY2(outcome.err.contains(complaint), qPrintable(outcome.err));
+}
+
+void TestCli::eachCommandEndsWithItsStatus_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("status");
+    const QString sample = sourcePath("data");
+    const QString broken = sourcePath("tests/data/cli/check/broken");
+    const QString malformed = sourcePath("tests/data/cli/check/malformed");
+    // Two of the three files: the window cannot start on it.
+    static QTemporaryDir partial;
+    for (const char *name : {"ym_config_zv.xml", "ym_config_ts.xml"})
+        QFile::copy(sample + QLatin1Char('/') + name, partial.filePath(name));
+    const QString plans = sourcePath("tests/data/cli/projects/");
+    QTest::newRow("check, clean") << QStringList {"check", "--catalogue", sample} << 0;
+    QTest::newRow("check, findings") << QStringList {"check", "--catalogue", broken} << 1;
+    QTest::newRow("check, not well-formed") << QStringList {"check", "--catalogue", malformed} << 2;
+    QTest::newRow("check, a file missing")
+        << QStringList {"check", "--catalogue", partial.path()} << 2;
+    QTest::newRow("run, valid") << QStringList {"run", "--catalogue", sample,
+        plans + "other-voltage-and-load.xml"}
+                                << 0;
+    QTest::newRow("run, invalid") << QStringList {"run", "--catalogue", sample,
+        plans + "rows-beyond-lists.xml"}
+                                  << 1;
+    QTest::newRow("run, valid on a catalogue with problems")
+        << QStringList {"run", "--catalogue", broken, plans + "other-voltage-and-load.xml"} << 1;
+    QTest::newRow("run, a file missing") << QStringList {"run", "--catalogue", sample,
+        plans + "other-voltage-and-load.xml", "no-such-plan.xml"}
+                                         << 2;
+    QTest::newRow("run, catalogue cannot be loaded")
+        << QStringList {"run", "--catalogue", malformed, plans + "other-voltage-and-load.xml"} << 2;
+    QTest::newRow("max-runs, every row valid") << QStringList {"max-runs", "--catalogue", sample,
+        "--fixture", "COVE 2", "--supply", "pd-300"}
+                                               << 0;
+    QTest::newRow("max-runs, a row invalid at one fixture")
+        << QStringList {"max-runs", "--catalogue", sample} << 1;
+    QTest::newRow("max-runs, a catalogue with problems")
+        << QStringList {"max-runs", "--catalogue", broken} << 1;
+    QTest::newRow("max-runs, catalogue cannot be loaded")
+        << QStringList {"max-runs", "--catalogue", partial.path()} << 2;
+}
+
+void TestCli::eachCommandEndsWithItsStatus()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(int, status);
+    const Outcome outcome = runCliIn(arguments);
+    QCOMPARE(outcome.status, status);
+    // What could not be done is said, once for each thing.
+    if (status == 2)
+        QVERIFY2(!outcome.err.isEmpty() || outcome.out.contains("error"), qPrintable(outcome.out));
+}
+
+void TestCli::messagesFollowTheSystemsLanguage_data()
+{
+    QTest::addColumn<QStringList>("language");
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("message");
+    const QStringList broken {"--catalogue", sourcePath("tests/data/cli/check/broken")};
+    const QStringList german {"LANG=de_DE.UTF-8"};
+    QTest::newRow("the window's start-up message, in German")
+        << german << QStringList {"check"} + broken << "Netzteil PD-300 ist nicht definiert";
+    QTest::newRow("check's own finding, in German")
+        << german << QStringList {"check"} + broken << "steht zweimal in der Liste";
+    QTest::newRow("the next fixture's line, in German")
+        << german << QStringList {"max-runs", "--catalogue", sourcePath("data"), "--format", "csv"}
+        << ",Nächste Leuchte (36): Elektrische Länge 154 ft > Netzteil max. 150 ft";
+    QTest::newRow("keys and numbers stay")
+        << german << QStringList {"max-runs", "--catalogue", sourcePath("data"), "--format", "json"}
+        << "{\"current\":6.631578947368421,\"fixture\":\"Vessik Cove 4 ft\",\"fixtures\":35,";
+    QTest::newRow("English under C") << QStringList {"LC_ALL=C", "LANG=de_DE.UTF-8"}
+                                     << QStringList {"check"} + broken << "is listed twice";
+}
+
+void TestCli::messagesFollowTheSystemsLanguage()
+{
+    QFETCH(QStringList, language);
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, message);
+    const Outcome outcome = runCliIn(arguments, language);
+    QVERIFY2(outcome.out.contains(message), qPrintable(outcome.out.left(2000)));
 }
 
 void TestCli::checkPrintsFindingsByFileAndLine_data()
@@ -148,17 +274,98 @@ void TestCli::checkPrintsFindingsByFileAndLine()
     QFETCH(QString, expected);
     QFETCH(int, status);
     const QString folder = QDir(sourcePath(catalogue)).absolutePath();
-    const Outcome outcome = runCli({"check", "--catalogue", folder});
+    const Outcome outcome = runCliIn({"check", "--catalogue", folder});
     const QString want = expected.isEmpty()
         ? QStringLiteral("0 errors, 0 warnings\n")
         : readText(sourcePath(QStringLiteral("tests/data/cli/check/") + expected));
     QCOMPARE(QString(outcome.out).replace(folder, QStringLiteral("CATALOGUE")), want);
     QCOMPARE(outcome.status, status);
 
-    const Outcome json = runCli({"check", "--catalogue", folder, "--format", "json"});
+    const Outcome json = runCliIn({"check", "--catalogue", folder, "--format", "json"});
     const QJsonObject object = QJsonDocument::fromJson(json.out.toUtf8()).object();
     QCOMPARE(object.value("findings").toArray().size(), want.count(QLatin1Char('\n')) - 1);
     QCOMPARE(json.status, status);
+}
+
+void TestCli::checkFindsEachDamageAtItsLine_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<Replacements>("replacements");
+    QTest::addColumn<QByteArray>("at");
+    QTest::addColumn<QStringList>("found");
+    QTest::addColumn<QStringList>("absent");
+    const QStringList lines
+        = readText(sourcePath("tests/data/cli/check/damages.txt")).split(QLatin1Char('\n'));
+    int cases = 0;
+    for (int i = 0; i < lines.size(); ++i) {
+        if (!lines[i].startsWith(QLatin1String("== ")))
+            continue;
+        QString file;
+        Replacements replacements;
+        QByteArray at;
+        QStringList found;
+        QStringList absent;
+        for (int j = i + 1; j < lines.size() && !lines[j].startsWith(QLatin1String("== ")); ++j) {
+            const QString key = lines[j].section(QLatin1String(": "), 0, 0);
+            const QString value = lines[j].section(QLatin1String(": "), 1);
+            if (key == QLatin1String("file"))
+                file = value;
+            else if (key == QLatin1String("replace"))
+                replacements << qMakePair(unescaped(value.section(QLatin1String(" => "), 0, 0)),
+                    unescaped(value.section(QLatin1String(" => "), 1)));
+            else if (key == QLatin1String("at"))
+                at = unescaped(value);
+            else if (key == QLatin1String("finding"))
+                found << value;
+            else if (key == QLatin1String("absent"))
+                absent << value;
+        }
+        QVERIFY2(!file.isEmpty() && !replacements.isEmpty(), qPrintable(lines[i]));
+        QTest::newRow(qPrintable(lines[i].mid(3)))
+            << file << replacements << (at.isEmpty() ? replacements.first().second : at) << found
+            << absent;
+        ++cases;
+    }
+    QVERIFY(cases > 0);
+}
+
+void TestCli::checkFindsEachDamageAtItsLine()
+{
+    QFETCH(QString, file);
+    QFETCH(Replacements, replacements);
+    QFETCH(QByteArray, at);
+    QFETCH(QStringList, found);
+    QFETCH(QStringList, absent);
+    const QTemporaryDir copy;
+    for (const char *name : {"ym_config_zv.xml", "ym_config_ob.xml", "ym_config_ts.xml"})
+        QVERIFY(QFile::copy(sourcePath("data/") + name, copy.filePath(name)));
+    QFile damaged(copy.filePath(file));
+    QVERIFY(damaged.open(QIODevice::ReadWrite));
+    QByteArray bytes = damaged.readAll();
+    for (const auto &[before, after] : replacements) {
+        QVERIFY2(bytes.contains(before), before.constData());
+        bytes.replace(before, after);
+    }
+    damaged.resize(0);
+    damaged.write(bytes);
+    damaged.close();
+    const qsizetype where = bytes.indexOf(at);
+    QVERIFY(where >= 0);
+    const int line = int(bytes.left(where).count('\n')) + 1;
+
+    const CatalogueCheck::Report report = CatalogueCheck::check(QDir(copy.path()));
+    QStringList printed;
+    for (const CatalogueCheck::Finding &finding : report.findings)
+        printed << CatalogueCheck::formatted(finding);
+    const QString place = copy.filePath(file) + QLatin1Char(':') + QString::number(line) + ':';
+    for (const QString &text : found)
+        QVERIFY2(std::any_of(printed.cbegin(), printed.cend(),
+                     [&](const QString &f) { return f.startsWith(place) && f.contains(text); }),
+            qPrintable(place + '\n' + printed.join('\n')));
+    for (const QString &text : absent)
+        QVERIFY2(std::none_of(printed.cbegin(), printed.cend(),
+                     [&](const QString &f) { return f.contains(text); }),
+            qPrintable(printed.join('\n')));
 }
 
 void TestCli::checkErrorsAreTheWindowsStartupBoxes_data()
@@ -207,7 +414,7 @@ void TestCli::runEqualsFileOpen()
         const QStringList arguments
             = QStringList {"run", "--format", "json", "--catalogue", sourcePath("data")}
             + projectCorpus();
-        const Outcome outcome = runCli(arguments);
+        const Outcome outcome = runCliIn(arguments);
         runs = QJsonDocument::fromJson(outcome.out.toUtf8()).object().value("runs").toArray();
         status = outcome.status;
         QCOMPARE(status, 2); // the corpus holds files the window refuses
@@ -256,7 +463,7 @@ void TestCli::runDrawsTheVoltageAlongTheRun()
     const QTemporaryDir folder;
     const QString plan = sourcePath("tests/data/cli/projects/other-voltage-and-load.xml");
     for (const QString name : {"plot.png", "plot.svg"}) {
-        const Outcome outcome = runCli(
+        const Outcome outcome = runCliIn(
             {"run", "--catalogue", sourcePath("data"), "--plot", folder.filePath(name), plan});
         QCOMPARE(outcome.status, 0);
         QVERIFY(outcome.out.contains("Next fixture (4): "));
@@ -265,34 +472,138 @@ void TestCli::runDrawsTheVoltageAlongTheRun()
     QVERIFY(readText(folder.filePath("plot.svg")).contains("<polyline"));
 }
 
+void TestCli::maxRunsSaysWhatItCannotCalculate_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("row");
+    QTest::addColumn<bool>("noteOnTheWindow");
+    const QStringList catalogue {"max-runs", "--format", "csv", "--catalogue"};
+    // 8 V less the safety margin leaves nothing; 347 V is beyond the window's boxes.
+    const QStringList safety = catalogue
+        + QStringList {
+            sourcePath("data"), "--fixture", "wet", "--voltage", "8,347", "--load", "120"};
+    QTest::newRow("no voltage after the safety margin")
+        << safety
+        << ",8,120,,,,,,no,cannot be calculated: 8 V less the 10 V safety margin leaves no voltage"
+        << true;
+    QTest::newRow("a line voltage beyond the window's")
+        << safety << ",347,120,42,219,1512," << true;
+    const QStringList flex = catalogue + QStringList {sourcePath("tests/data/cli/maxruns")};
+    QTest::newRow("a flex string of no voltage")
+        << flex << "flex-leader,Flex Dead,Hub 60,string cable,,0,,,,,,,no,cannot be calculated"
+        << false;
+    QTest::newRow("a flex string that meets its port's power exactly")
+        << flex
+        << "flex-nodes,Flex Plain,Hub 60,string cable,20,24,,125,61.3333,60,2.5,2.03333,yes,"
+           "voltage or port power at 126 nodes"
+        << false;
+    QTest::newRow("a flex string of no current")
+        << flex << "flex-leader,Flex Dark,Hub Open,string cable,,24,,50,,0,0,0,yes,no limit"
+        << false;
+    QTest::newRow("a custom leader without wires")
+        << flex
+        << "zelvane,Exact Bar,Feed 150,Bare Custom Leader,,120,15,1,4,50,0.416667,0,no,one "
+           "fixture already: No leader cable or gauge selected"
+        << false;
+    QTest::newRow("a fixture without supply or leader")
+        << flex
+        << "zelvane,Orphan Spot,,,,100,15,1,1,20,0.2,0.002,no,one fixture already: Power 20 W > "
+           "max -1 W; No supply selected for this fixture; No leader cable or gauge selected"
+        << false;
+}
+
+void TestCli::maxRunsSaysWhatItCannotCalculate()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, row);
+    QFETCH(bool, noteOnTheWindow);
+    const Outcome outcome = runCliIn(arguments);
+    QCOMPARE(outcome.status, 1);
+    QVERIFY2(outcome.out.contains(row), qPrintable(outcome.out));
+    // No figure that is no number, no leader of 2,147,483,647 ft.
+    for (const char *never : {"nan", "inf", "2147483647", "2.14748e+09"})
+        QVERIFY2(!outcome.out.contains(QLatin1String(never)), never);
+    QCOMPARE(outcome.err.count("the window offers line voltages of 100 to 277 V"),
+        noteOnTheWindow ? 1 : 0);
+}
+
+void TestCli::maxRunsTextTableLinesUp()
+{
+    // Widths known before the search: every fixture, supply and leader starts
+    // under its header, however long the names before it.
+    const Outcome outcome
+        = runCliIn({"max-runs", "--catalogue", sourcePath("tests/data/cli/maxruns")});
+    QStringList lines = outcome.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    const QString header = lines.takeFirst();
+    QVERIFY(lines.size() > 30);
+    for (const QString &line : lines)
+        for (const char *column : {"fixture", "supply", "leader", "valid"}) {
+            const qsizetype at = header.indexOf(QLatin1String(column));
+            QVERIFY2(line.at(at - 1) == QLatin1Char(' ') && line.at(at - 2) == QLatin1Char(' '),
+                qPrintable(line));
+            QVERIFY2(line.at(at) != QLatin1Char(' ') || QLatin1String(column) != "fixture",
+                qPrintable(line));
+        }
+}
+
 void TestCli::maxRunsEqualsMaximize_data()
 {
+    QTest::addColumn<QString>("catalogue");
     QTest::addColumn<MaxRuns::Row>("row");
-    Database database;
-    database.setReporter([](const QString &text) { qFatal("%s", qPrintable(text)); });
-    QVERIFY(database.load(testCatalogue()));
-    int rows = 0;
-    for (const MaxRuns::Row &row : MaxRuns::table(database, MaxRuns::Options {}))
-        if (row.kind == MaxRuns::Row::Zelvane || row.kind == MaxRuns::Row::Tessan)
-            QTest::newRow(qPrintable(QString::number(++rows))) << row;
-    QVERIFY(rows > 100);
+    for (const QString catalogue : {"data", "tests/data/cli/maxruns"}) {
+        Database database;
+        database.setReporter([](const QString &text) { qFatal("%s", qPrintable(text)); });
+        QVERIFY(database.load(QDir(sourcePath(catalogue))));
+        int rows = 0;
+        for (const MaxRuns::Row &row : MaxRuns::table(database, MaxRuns::Options {}))
+            QTest::newRow(qPrintable(QStringLiteral("%1 %2").arg(catalogue).arg(++rows)))
+                << sourcePath(catalogue) << row;
+        QVERIFY(rows > 100);
+    }
 }
 
 void TestCli::maxRunsEqualsMaximize()
 {
+    QFETCH(QString, catalogue);
     QFETCH(MaxRuns::Row, row);
-    // One window for every row: each row chooses its settings afresh and resets.
-    if (!m_maximizing)
-        m_maximizing = std::make_unique<WindowFixture>();
-    const WindowFixture &fixture = *m_maximizing;
+    // One window for every row of a catalogue: each row chooses its settings
+    // afresh and resets.
+    std::unique_ptr<WindowFixture> &window = m_maximizing[catalogue];
+    if (!window)
+        window = std::make_unique<WindowFixture>(QDir(catalogue));
+    const WindowFixture &fixture = *window;
+    if (row.kind == MaxRuns::Row::FlexNodes || row.kind == MaxRuns::Row::FlexLeader) {
+        compareWithTheFlexTab(fixture, row);
+        return;
+    }
     const bool zelvane = row.kind == MaxRuns::Row::Zelvane;
     const char *const prefix = zelvane ? "m_ZV" : "m_TS";
     const auto name = [prefix](const char *rest) { return QByteArray(prefix) + rest; };
-    fixture.choose(zelvane ? "m_ZVFixture_Combo" : "m_TSFixture_Combo", row.fixture);
-    fixture.choose(zelvane ? "m_ZVSupply_Combo" : "m_TSSupply_Combo", row.supply);
+    const QByteArray fixtures = zelvane ? "m_ZVFixture_Combo" : "m_TSFixture_Combo";
+    // Come to the fixture from another family, so that its own supplies and
+    // leaders are listed, as a fresh start lists them.
+    const QComboBox *all = fixture.child<QComboBox>(fixtures);
+    const auto familyOf = [&](const QString &fixtureName) {
+        const Database &database = fixture.window->database();
+        for (const YmFixture *f : zelvane
+                ? QList<YmFixture *>(database.m_zvFixtures.cbegin(), database.m_zvFixtures.cend())
+                : QList<YmFixture *>(database.m_tsFixtures.cbegin(), database.m_tsFixtures.cend()))
+            if (f->Name == fixtureName)
+                return f->Family;
+        return -1;
+    };
+    for (int i = 0; i < all->count(); ++i)
+        if (familyOf(all->itemText(i)) != familyOf(row.fixture)) {
+            fixture.choose(fixtures, all->itemText(i));
+            break;
+        }
+    fixture.choose(fixtures, row.fixture);
+    if (!row.supply.isEmpty())
+        fixture.choose(zelvane ? "m_ZVSupply_Combo" : "m_TSSupply_Combo", row.supply);
     // Chosen anew, so that the leader's length is the one it starts at.
     fixture.child<QComboBox>(name("_LeaderType_Combo"))->setCurrentIndex(-1);
-    fixture.choose(name("_LeaderType_Combo"), row.leader);
+    if (!row.leader.isEmpty())
+        fixture.choose(name("_LeaderType_Combo"), row.leader);
     if (!row.wire.isEmpty())
         fixture.choose(name("_LeaderSize_Combo"), row.wire);
     if (zelvane) {
@@ -306,31 +617,86 @@ void TestCli::maxRunsEqualsMaximize()
     const CFrame *run = fixture.run(zelvane ? "m_ZV_Frame" : "m_TS_Frame");
     QCOMPARE(run->fixtureCount(), row.fixtures);
     QCOMPARE(run->isValid(), row.valid);
+    // Bit for bit, not within a tolerance; the next fixture as the totals' tool tip words it.
+    const Database &database = fixture.window->database();
     if (zelvane) {
-        const ZelvaneModel::Result shown = ZelvaneModel::calculate(fixture.window->zelvaneInputs());
-        QCOMPARE(shown.totals.length, row.length);
-        QCOMPARE(shown.totals.power, row.power);
-        QCOMPARE(shown.current, row.current);
-        QCOMPARE(shown.totals.voltageDrop, row.drop);
+        const ZelvaneModel::Inputs inputs = fixture.window->zelvaneInputs();
+        const ZelvaneModel::Result shown = ZelvaneModel::calculate(inputs);
+        QVERIFY(shown.totals.length == row.length && shown.totals.power == row.power
+            && shown.current == row.current && shown.totals.voltageDrop == row.drop);
+        const ZVFixture *record = database.m_zvFixtures.at(all->currentIndex());
+        if (row.valid)
+            QCOMPARE(MaxRuns::stopText(row),
+                ZelvaneModel::headroomLine(ZelvaneModel::headroom(
+                    inputs, record->JumperRequired, ZelvaneRules::defaultJumper(*record))));
     } else {
-        TessanModel::Result figures;
-        figures.totals = {row.length, row.current, row.drop};
-        QCOMPARE(fixture.lastLogLine(), TessanModel::logLine(figures));
+        const TessanModel::Inputs inputs = fixture.window->tessanInputs();
+        const TessanModel::Result shown = TessanModel::calculate(inputs);
+        QVERIFY(shown.totals.length == row.length && shown.power == row.power
+            && shown.totals.current == row.current && shown.totals.voltageDrop == row.drop);
+        const TSFixture *record = database.m_tsFixtures.at(all->currentIndex());
+        if (row.valid)
+            QCOMPARE(MaxRuns::stopText(row),
+                TessanModel::headroomLine(TessanModel::headroom(inputs,
+                    TessanModel::Cell::fixture(
+                        record->Length, record->Resistance, record->Current))));
     }
 }
 
-void TestCli::runningSumsFollowTheWalk_data()
+// The flex tab shows what the row says, within its boxes.
+void TestCli::compareWithTheFlexTab(const WindowFixture &fixture, const MaxRuns::Row &row)
 {
-    QTest::addColumn<bool>("jumperRequired");
+    fixture.choose("m_Flex_Combo", row.fixture);
+    fixture.choose("m_FlexSupply_Combo", row.supply);
+    fixture.child<QSpinBox>("m_Flex_Spacing_Spin")->setValue(MaxRuns::Options {}.flexSpacing);
+    QSpinBox *nodes = fixture.child<QSpinBox>("m_Flex_Nodes_Spin");
+    QSpinBox *leader = fixture.child<QSpinBox>("m_Flex_Length_Spin");
+    if (row.kind == MaxRuns::Row::FlexNodes) {
+        fixture.child<QRadioButton>("m_Flex_Nodes_Max_Radio")->setChecked(true);
+        leader->setValue(int(row.leaderLength));
+        QCOMPARE(nodes->value(), std::clamp(row.fixtures, nodes->minimum(), nodes->maximum()));
+        return;
+    }
+    fixture.child<QRadioButton>("m_Flex_Length_Max_Radio")->setChecked(true);
+    nodes->setValue(row.fixtures);
+    // No leader length: "cannot be calculated" (the box's least) or "no limit" (its most).
+    const int expected = !row.uncalculable.isEmpty() ? leader->minimum()
+        : std::isnan(row.leaderLength)
+        ? leader->maximum()
+        : std::clamp(int(row.leaderLength), leader->minimum(), leader->maximum());
+    QCOMPARE(leader->value(), expected);
+}
+
+void TestCli::figuresAreTheToolkitsText()
+{
+    // Exact halves (3579.125), zeros, figures beyond any catalogue's, and
+    // random ones of every size.
+    QList<double> values {0.0, -0.0, 3579.125, -204672.5, 519008.5, 1e-5, 1e300, 5e-324,
+        std::numeric_limits<double>::infinity(), -std::numeric_limits<double>::infinity(),
+        std::nan(""), 100000, 999999.5, 1234567, 2.2250738585072014e-308, 1e-310};
+    QRandomGenerator random(5);
+    for (int i = 0; i < 200000; ++i) {
+        const double scale = std::pow(10.0, random.bounded(-12, 12));
+        values << (random.bounded(2000000) - 1000000) / 8.0 * scale
+               << (random.generateDouble() - 0.5) * scale;
+    }
+    for (double value : values)
+        if (figure(value) != QString::number(value, 'g', 6))
+            QFAIL(qPrintable(QString::number(value, 'g', 17)));
+}
+
+void TestCli::grownWalkIsTheFullWalk_data()
+{
+    QTest::addColumn<bool>("jumpers");
     QTest::addColumn<bool>("safety");
     QTest::newRow("fixtures only") << false << false;
     QTest::newRow("a jumper before each fixture") << true << false;
-    QTest::newRow("safety rule") << false << true;
+    QTest::newRow("safety rule") << true << true;
 }
 
-void TestCli::runningSumsFollowTheWalk()
+void TestCli::grownWalkIsTheFullWalk()
 {
-    QFETCH(bool, jumperRequired);
+    QFETCH(bool, jumpers);
     QFETCH(bool, safety);
     QRandomGenerator random(17);
     const auto any = [&random](double low, double high) {
@@ -338,43 +704,76 @@ void TestCli::runningSumsFollowTheWalk()
     };
     const ZelvaneModel::FixtureFigures figures {
         any(0.3, 9), any(0.001, 0.05), any(3, 60), any(0.8, 1), any(1, 1.3), safety};
-    ZelvaneModel::Inputs inputs;
-    inputs.lineVoltage = 277;
-    inputs.maxLoad = 1e9;
-    inputs.fixture = ZelvaneModel::SelectedFixture {figures, 0, 1e9, 0, 0, 0, 0, 0};
-    inputs.supply = ZelvaneModel::SupplyLimits {};
-    inputs.leader = ZelvaneModel::Leader {any(5, 50), any(0.001, 0.01)};
-    const ZelvaneModel::Cell jumper
-        = ZelvaneModel::Cell::jumper(figures, any(1, 6), any(0.001, 0.02));
-    ZelvaneModelRun growing(inputs, ZelvaneModel::Cell::fixture(figures), jumper, jumperRequired);
+    std::optional<ZelvaneModel::Cell> jumper;
+    if (jumpers)
+        jumper = ZelvaneModel::Cell::jumper(figures, any(1, 6), any(0.001, 0.02));
+    ZelvaneGrownWalk zelvane(ZelvaneModel::Cell::fixture(figures), jumper, 267);
     const TessanModel::Cell puck
         = TessanModel::Cell::fixture(any(0.2, 2), any(0.01, 0.1), any(0.1, 1));
-    TessanModelRun tessan(TessanModel::Inputs {TessanModel::SelectedFixture {24, 0},
-                              TessanModel::SupplyLimits {}, TessanModel::Leader {6, 0.008}, {}},
-        puck);
-    for (int step = 1; step < MaxRunFixtures; ++step) {
-        growing.addFixture(true);
-        tessan.addFixture(true);
-        const ZelvaneModel::Result sums = growing.result();
-        const ZelvaneModel::Result walk = growing.exactResult();
-        QCOMPARE(sums.totals.power, walk.totals.power);
-        QVERIFY(close(sums.totals.length, walk.totals.length));
-        QVERIFY(close(sums.totals.voltageDrop, walk.totals.voltageDrop));
-        QVERIFY(close(sums.current, walk.current));
-        QVERIFY(close(tessan.result().totals.voltageDrop, tessan.exactResult().totals.voltageDrop));
+    std::optional<TessanModel::Cell> tessanJumper;
+    if (jumpers)
+        tessanJumper = TessanModel::Cell::jumper(any(1, 6), any(0.001, 0.02));
+    TessanGrownWalk tessan(puck, tessanJumper);
+    // Asked out of order, as a search asks: each state stays what it was.
+    for (int fixtures : {MaxRunFixtures, 1, 2, 640, 7, 999}) {
+        const QList<ZelvaneModel::Cell> cells = zelvane.cells(fixtures);
+        const ZelvaneModel::Totals walked = ZelvaneModel::sumCells(cells, fixtures, 267);
+        const ZelvaneModel::Totals &grown = zelvane.totals(fixtures);
+        QCOMPARE(cells.size(), jumpers ? 2 * fixtures - 1 : fixtures);
+        // Bit for bit, not within a tolerance.
+        QVERIFY(grown.length == walked.length && grown.power == walked.power
+            && grown.voltageDrop == walked.voltageDrop
+            && grown.fixtureLength == walked.fixtureLength);
+        TessanModel::Totals full;
+        TessanModel::TS_SumRun(
+            TessanModel::Inputs {{}, {}, {}, tessan.cells(fixtures)}, fixtures, full);
+        const TessanModel::Totals &tessanGrown = tessan.totals(fixtures);
+        QVERIFY(tessanGrown.length == full.length && tessanGrown.current == full.current
+            && tessanGrown.voltageDrop == full.voltageDrop);
     }
+}
 
-    // A limit met exactly by the walk's own figure: the search stops where the walk says.
-    for (int fixtures : {640, 123, 7}) {
-        while (growing.fixtureCount() > fixtures)
-            growing.removeLastCell();
-        ZelvaneModel::Inputs atLimit = inputs;
-        atLimit.fixture->maxVoltageDrop = growing.exactResult().totals.voltageDrop;
-        ZelvaneModelRun run(atLimit, ZelvaneModel::Cell::fixture(figures), jumper, jumperRequired);
-        maximizeRun(run);
-        QCOMPARE(run.fixtureCount(), fixtures);
-        QVERIFY(run.isValid());
-    }
+void TestCli::searchEndsWhereMaximizeEnds_data()
+{
+    QTest::addColumn<QList<int>>("invalidRuns");
+    QTest::addColumn<bool>("growing");
+    QTest::addColumn<int>("guess");
+    QTest::addColumn<int>("fixtures");
+    QTest::addColumn<bool>("valid");
+    QTest::newRow("invalid at one") << QList<int> {1} << true << 5 << 1 << false;
+    QTest::newRow("guessed right") << QList<int> {36} << true << 35 << 35 << true;
+    QTest::newRow("guessed short") << QList<int> {300} << true << 2 << 299 << true;
+    QTest::newRow("guessed long") << QList<int> {3} << true << 900 << 2 << true;
+    QTest::newRow("valid to the bound") << QList<int> {} << true << 7 << MaxRunFixtures << true;
+    QTest::newRow("bound reached from a guess past it")
+        << QList<int> {} << true << 5000 << MaxRunFixtures << true;
+    // Where a run may turn valid again, Maximize stops at the first invalid one.
+    QTest::newRow("valid again, scanned") << QList<int> {4} << false << 500 << 3 << true;
+    QTest::newRow("valid again at the end, scanned")
+        << QList<int> {MaxRunFixtures} << false << 1 << MaxRunFixtures - 1 << true;
+}
+
+void TestCli::searchEndsWhereMaximizeEnds()
+{
+    QFETCH(QList<int>, invalidRuns);
+    QFETCH(bool, growing);
+    QFETCH(int, guess);
+    QFETCH(int, fixtures);
+    QFETCH(bool, valid);
+    QList<int> asked;
+    const auto validAt = [&](int n) {
+        asked << n;
+        // A growing run stays invalid from its first invalid length on.
+        return growing ? invalidRuns.isEmpty() || n < invalidRuns.first()
+                       : !invalidRuns.contains(n);
+    };
+    const MaximizedRun found = maximizedRun(validAt, growing, guess);
+    QCOMPARE(found.fixtures, fixtures);
+    QCOMPARE(found.valid, valid);
+    QVERIFY(std::all_of(
+        asked.cbegin(), asked.cend(), [](int n) { return n >= 1 && n <= MaxRunFixtures; }));
+    if (growing)
+        QVERIFY2(asked.size() <= 24, qPrintable(QString::number(asked.size())));
 }
 
 WATTLAN_TEST_MAIN(TestCli)

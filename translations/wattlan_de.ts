@@ -24,6 +24,304 @@
     </message>
 </context>
 <context>
+    <name>CatalogueCheck</name>
+    <message>
+        <source>0, no limit</source>
+        <translation>0, keine Grenze</translation>
+    </message>
+    <message>
+        <source>no run keeps within a limit below zero: every run is invalid</source>
+        <translation>kein Strang hält eine Grenze unter null ein: jeder Strang ist ungültig</translation>
+    </message>
+    <message>
+        <source>the calculation takes it as written: the voltage drop falls as the run grows</source>
+        <translation>die Berechnung nimmt ihn wie angegeben: der Spannungsabfall sinkt, je länger der Strang wird</translation>
+    </message>
+    <message>
+        <source>the calculation takes it as written: the run grows shorter as fixtures are added</source>
+        <translation>die Berechnung nimmt sie wie angegeben: der Strang wird mit jeder Leuchte kürzer</translation>
+    </message>
+    <message>
+        <source>a maximum below 1 is read as 999: the leader length box offers up to 999 ft</source>
+        <translation>ein Maximum unter 1 wird als 999 gelesen: das Feld der Zuleitungslänge bietet bis 999 ft</translation>
+    </message>
+    <message>
+        <source>its Name</source>
+        <translation>sein Name</translation>
+    </message>
+    <message>
+        <source>0, no family</source>
+        <translation>0, keine Familie</translation>
+    </message>
+    <message>
+        <source>0: the fixture stays enabled</source>
+        <translation>0: die Leuchte bleibt aktiviert</translation>
+    </message>
+    <message>
+        <source>every current and drop is divided by it: with 0 none of them is a finite number (&quot;Current inf A&quot;) and no run is valid; below 0 they come out negative</source>
+        <translation>jeder Strom und Spannungsabfall wird durch ihn geteilt: mit 0 ist keiner davon eine endliche Zahl (&quot;Current inf A&quot;) und kein Strang gültig; unter 0 werden sie negativ</translation>
+    </message>
+    <message>
+        <source>a fixture that draws no power (or gives it back) adds no current and no drop: its runs grow until another limit or the bound stops them</source>
+        <translation>eine Leuchte ohne Leistungsaufnahme (oder mit Rückspeisung) fügt weder Strom noch Spannungsabfall hinzu: ihre Stränge wachsen, bis eine andere Grenze oder die Höchstzahl sie aufhält</translation>
+    </message>
+    <message>
+        <source>every drop is multiplied by it: its runs show no voltage drop (or a negative one)</source>
+        <translation>jeder Spannungsabfall wird mit ihm multipliziert: ihre Stränge zeigen keinen (oder einen negativen) Spannungsabfall</translation>
+    </message>
+    <message>
+        <source>every run keeps above a minimum below zero: it limits nothing</source>
+        <translation>jeder Strang bleibt über einem Minimum unter null: es begrenzt nichts</translation>
+    </message>
+    <message>
+        <source>0, no jumpers required</source>
+        <translation>0, keine Verbindungskabel nötig</translation>
+    </message>
+    <message>
+        <source>the power is the current times this voltage: the port&apos;s limit is never reached</source>
+        <translation>die Leistung ist der Strom mal diese Spannung: die Grenze des Anschlusses wird nie erreicht</translation>
+    </message>
+    <message>
+        <source>a fixture that draws no current adds no power and no drop: its runs grow until the bound stops them</source>
+        <translation>eine Leuchte ohne Stromaufnahme fügt weder Leistung noch Spannungsabfall hinzu: ihre Stränge wachsen bis zur Höchstzahl</translation>
+    </message>
+    <message>
+        <source>the string&apos;s current is its power divided by this voltage: with 0 it cannot be calculated</source>
+        <translation>der Strom des Strings ist seine Leistung geteilt durch diese Spannung: mit 0 kann er nicht berechnet werden</translation>
+    </message>
+    <message>
+        <source>every string keeps above a minimum below zero: it limits nothing</source>
+        <translation>jeder String bleibt über einem Minimum unter null: es begrenzt nichts</translation>
+    </message>
+    <message>
+        <source>a string that draws no current has no drop: any number of nodes and any leader keep within its budget</source>
+        <translation>ein String ohne Stromaufnahme hat keinen Spannungsabfall: jede Zahl von Knoten und jede Zuleitung bleibt in seinem Spielraum</translation>
+    </message>
+    <message>
+        <source>a limit below zero sets no limit</source>
+        <translation>eine Grenze unter null setzt keine Grenze</translation>
+    </message>
+    <message>
+        <source>0, the first wire</source>
+        <translation>0, der erste Querschnitt</translation>
+    </message>
+    <message>
+        <source>the leader length box starts at 1 ft at the least</source>
+        <translation>das Feld der Zuleitungslänge beginnt bei mindestens 1 ft</translation>
+    </message>
+    <message>
+        <source>Zelvane supply</source>
+        <translation>Zelvane-Netzteil</translation>
+    </message>
+    <message>
+        <source>Ombrel supply</source>
+        <translation>Ombrel-Netzteil</translation>
+    </message>
+    <message>
+        <source>Tessan supply</source>
+        <translation>Tessan-Netzteil</translation>
+    </message>
+    <message>
+        <source>Zelvane fixture</source>
+        <translation>Zelvane-Leuchte</translation>
+    </message>
+    <message>
+        <source>Ombrel fixture</source>
+        <translation>Ombrel-Leuchte</translation>
+    </message>
+    <message>
+        <source>Tessan fixture</source>
+        <translation>Tessan-Leuchte</translation>
+    </message>
+    <message>
+        <source>flex string</source>
+        <translation>Flex-String</translation>
+    </message>
+    <message>
+        <source>a project file can only name the first</source>
+        <translation>eine Projektdatei kann nur den ersten Eintrag nennen</translation>
+    </message>
+    <message>
+        <source>which is not a whole number</source>
+        <translation>was keine ganze Zahl ist</translation>
+    </message>
+    <message>
+        <source>which is not a number</source>
+        <translation>was keine Zahl ist</translation>
+    </message>
+    <message>
+        <source>&quot;Disable&quot; of %1 reads &quot;%2&quot;, %3: the fixture stays enabled (write 1 to disable it)</source>
+        <translation>&quot;Disable&quot; von %1 lautet &quot;%2&quot;, %3: die Leuchte bleibt aktiviert (1 schreiben, um sie zu deaktivieren)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; of %2 reads &quot;%3&quot;, %4: it is taken as %5</source>
+        <translation>&quot;%1&quot; von %2 lautet &quot;%3&quot;, %4: es gilt als %5</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; of %2 is negative (%3): %4</source>
+        <translation>&quot;%1&quot; von %2 ist negativ (%3): %4</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; of %2 is %3: %4</source>
+        <translation>&quot;%1&quot; von %2 ist %3: %4</translation>
+    </message>
+    <message>
+        <source>&quot;Disable&quot; of %1 has no effect: only a fixture can be disabled</source>
+        <translation>&quot;Disable&quot; von %1 wirkt nicht: nur eine Leuchte lässt sich deaktivieren</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not an element the program reads in a %2: %3</source>
+        <translation>&quot;%1&quot; ist kein Element, das das Programm hier liest (%2): %3</translation>
+    </message>
+    <message>
+        <source>it is ignored</source>
+        <translation>es wird übergangen</translation>
+    </message>
+    <message>
+        <source>did you mean &quot;%1&quot;?</source>
+        <translation>war &quot;%1&quot; gemeint?</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; of %2 is read but not used: %3</source>
+        <translation>&quot;%1&quot; von %2 wird gelesen, aber nicht verwendet: %3</translation>
+    </message>
+    <message>
+        <source>%1 is listed twice (first at %2:%3): %4</source>
+        <translation>%1 steht zweimal in der Liste (zuerst bei %2:%3): %4</translation>
+    </message>
+    <message>
+        <source>a fixture&apos;s valid supply always finds the first</source>
+        <translation>das gültige Netzteil einer Leuchte findet immer das erste</translation>
+    </message>
+    <message>
+        <source>leader %1 of %2</source>
+        <translation>Zuleitung %1 von %2</translation>
+    </message>
+    <message>
+        <source>jumper %1 of %2</source>
+        <translation>Verbindungskabel %1 von %2</translation>
+    </message>
+    <message>
+        <source>leader &quot;%1&quot; of %2</source>
+        <translation>Zuleitung &quot;%1&quot; von %2</translation>
+    </message>
+    <message>
+        <source>jumper &quot;%1&quot; of %2</source>
+        <translation>Verbindungskabel &quot;%1&quot; von %2</translation>
+    </message>
+    <message>
+        <source>standard jumper</source>
+        <translation>Standard-Verbindungskabel</translation>
+    </message>
+    <message>
+        <source>user-sized jumper</source>
+        <translation>konfektionierbares Verbindungskabel</translation>
+    </message>
+    <message>
+        <source>standard leader</source>
+        <translation>Standard-Zuleitung</translation>
+    </message>
+    <message>
+        <source>user-sized leader</source>
+        <translation>konfektionierbare Zuleitung</translation>
+    </message>
+    <message>
+        <source>the window starts a user-sized jumper at 1 ft</source>
+        <translation>das Fenster beginnt ein konfektionierbares Verbindungskabel mit 1 ft</translation>
+    </message>
+    <message>
+        <source>the Tessan tab starts a user-sized leader at 1 ft</source>
+        <translation>die Tessan-Registerkarte beginnt eine konfektionierbare Zuleitung mit 1 ft</translation>
+    </message>
+    <message>
+        <source>a leader is never repeated</source>
+        <translation>eine Zuleitung wiederholt sich nie</translation>
+    </message>
+    <message>
+        <source>the Zelvane tab never puts two jumpers in a row</source>
+        <translation>die Zelvane-Registerkarte setzt nie zwei Verbindungskabel hintereinander</translation>
+    </message>
+    <message>
+        <source>only a leader has a length box</source>
+        <translation>nur eine Zuleitung hat ein Längenfeld</translation>
+    </message>
+    <message>
+        <source>wire %1 of %2</source>
+        <translation>Querschnitt %1 von %2</translation>
+    </message>
+    <message>
+        <source>wire &quot;%1&quot; of %2</source>
+        <translation>Querschnitt &quot;%1&quot; von %2</translation>
+    </message>
+    <message>
+        <source>wire</source>
+        <translation>Querschnitt</translation>
+    </message>
+    <message>
+        <source>%1 has an empty CustomWireList: with no gauge to choose it cannot be calculated</source>
+        <translation>%1 hat eine leere CustomWireList: ohne wählbaren Querschnitt kann sie nicht berechnet werden</translation>
+    </message>
+    <message>
+        <source>%1 names supply &quot;%2&quot; twice in one ValidSupplyList: the window offers it twice</source>
+        <translation>%1 nennt das Netzteil &quot;%2&quot; zweimal in einer ValidSupplyList: das Fenster bietet es zweimal an</translation>
+    </message>
+    <message>
+        <source>Zelvane supply %1 limits only the electrical length, which %2 of family 1 does not use (family 1 counts fixtures): it limits nothing on its runs</source>
+        <translation>Zelvane-Netzteil %1 begrenzt nur die elektrische Länge, die %2 der Familie 1 nicht verwendet (Familie 1 zählt Leuchten): es begrenzt ihre Stränge nicht</translation>
+    </message>
+    <message>
+        <source>Zelvane supply %1 limits only the number of fixtures, which %2 does not use (only family 1 counts fixtures): it limits nothing on its runs</source>
+        <translation>Zelvane-Netzteil %1 begrenzt nur die Zahl der Leuchten, die %2 nicht verwendet (nur Familie 1 zählt Leuchten): es begrenzt ihre Stränge nicht</translation>
+    </message>
+    <message>
+        <source>%1 has no valid supply: it cannot be calculated</source>
+        <translation>%1 hat kein gültiges Netzteil: sie kann nicht berechnet werden</translation>
+    </message>
+    <message>
+        <source>%1 has no leader: it cannot be calculated</source>
+        <translation>%1 hat keine Zuleitung: sie kann nicht berechnet werden</translation>
+    </message>
+    <message>
+        <source>%1 requires jumpers but lists none: no jumper of its run can be calculated</source>
+        <translation>%1 verlangt Verbindungskabel, nennt aber keines: kein Verbindungskabel ihres Strangs kann berechnet werden</translation>
+    </message>
+    <message>
+        <source>%1 requires jumpers but its default jumper %2 has no wires: no run of more than one fixture can be calculated</source>
+        <translation>%1 verlangt Verbindungskabel, aber ihr Standard-Verbindungskabel %2 hat keine Querschnitte: kein Strang aus mehr als einer Leuchte kann berechnet werden</translation>
+    </message>
+    <message>
+        <source>%1 is named by no fixture</source>
+        <translation>%1 wird von keiner Leuchte genannt</translation>
+    </message>
+</context>
+<context>
+    <name>Cli</name>
+    <message>
+        <source>wattlan-cli: note: the window offers line voltages of %1 to %2 V and circuits of %3 to %4 A; the rows beyond them are computed all the same
+</source>
+        <translation>wattlan-cli: Hinweis: das Fenster bietet Netzspannungen von %1 bis %2 V und Stromkreise von %3 bis %4 A; die Zeilen darüber hinaus werden trotzdem berechnet
+</translation>
+    </message>
+    <message>
+        <source>wattlan-cli: the catalogue in %1 cannot be loaded (wattlan-cli check says why)
+</source>
+        <translation>wattlan-cli: der Katalog in %1 kann nicht geladen werden (wattlan-cli check sagt, warum)
+</translation>
+    </message>
+    <message>
+        <source>wattlan-cli: warning: the catalogue has %1 problem(s) the window would report (see wattlan-cli check)
+</source>
+        <translation>wattlan-cli: Warnung: der Katalog hat %1 Problem(e), die das Fenster melden würde (siehe wattlan-cli check)
+</translation>
+    </message>
+    <message>
+        <source>wattlan-cli: %1: refused: %2
+</source>
+        <translation>wattlan-cli: %1: abgelehnt: %2
+</translation>
+    </message>
+</context>
+<context>
     <name>Database</name>
     <message>
         <source>Wattlan</source>
@@ -97,6 +395,45 @@ Fixture %2 hat einen unbekannten Typ</translation>
     <message>
         <source>ft</source>
         <translation>ft</translation>
+    </message>
+</context>
+<context>
+    <name>MaxRuns</name>
+    <message>
+        <source>one fixture already: %1</source>
+        <translation>schon eine Leuchte: %1</translation>
+    </message>
+    <message>
+        <source>cannot be calculated: %1 V less the %2 V safety margin leaves no voltage for the fixtures</source>
+        <translation>nicht berechenbar: %1 V abzüglich %2 V Sicherheitsabstand lassen den Leuchten keine Spannung</translation>
+    </message>
+    <message>
+        <source>cannot be calculated: the string&apos;s Voltage is 0</source>
+        <translation>nicht berechenbar: die Voltage des Strings ist 0</translation>
+    </message>
+    <message>
+        <source>cannot be calculated: the string&apos;s figures give no number</source>
+        <translation>nicht berechenbar: die Werte des Strings ergeben keine Zahl</translation>
+    </message>
+    <message>
+        <source>the bound of %1 nodes</source>
+        <translation>die Höchstzahl von %1 Knoten</translation>
+    </message>
+    <message>
+        <source>voltage or port power at %1 nodes (the window shows at most 99)</source>
+        <translation>Spannung oder Anschlussleistung bei %1 Knoten (das Fenster zeigt höchstens 99)</translation>
+    </message>
+    <message>
+        <source>no limit: the leader drops no voltage</source>
+        <translation>keine Grenze: an der Zuleitung fällt keine Spannung ab</translation>
+    </message>
+    <message>
+        <source>voltage budget, without any leader</source>
+        <translation>Spannungsspielraum, schon ohne Zuleitung</translation>
+    </message>
+    <message>
+        <source>voltage budget (the window shows at most 99 ft)</source>
+        <translation>Spannungsspielraum (das Fenster zeigt höchstens 99 ft)</translation>
     </message>
 </context>
 <context>
