@@ -17,7 +17,6 @@
 #include <QSpinBox>
 
 #include <memory>
-#include <tuple>
 
 namespace {
 // A jumper type: a standard one of the given length and ohms, or, with wires
@@ -125,10 +124,8 @@ class TestRunEditor : public QObject
 private slots:
     void cellsZigzag_data()
     {
-        QTest::addColumn<QString>("kinds");
-        QTest::addColumn<int>("fixtureHeight");
-        QTest::addColumn<int>("jumperHeight");
-        QTest::addColumn<QList<QPoint>>("expected");
+        addColumns<QString, int, int, QList<QPoint>>(
+            "kinds", "fixtureHeight", "jumperHeight", "expected");
         QTest::newRow("FJF") << "FJF" << 20 << 20 << QList<QPoint> {{10, 10}, {220, 22}, {10, 34}};
         QTest::newRow("FF") << "FF" << 20 << 20 << QList<QPoint> {{10, 10}, {10, 32}};
         QTest::newRow("JJ") << "JJ" << 20 << 20 << QList<QPoint> {{220, 10}, {220, 32}};
@@ -140,10 +137,9 @@ private slots:
 
     void cellsZigzag()
     {
-        QFETCH(QString, kinds);
-        QFETCH(int, fixtureHeight);
-        QFETCH(int, jumperHeight);
-        QFETCH(QList<QPoint>, expected);
+        const auto [kinds, fixtureHeight, jumperHeight, expected]
+            = fetch<QString, int, int, QList<QPoint>>(
+                "kinds", "fixtureHeight", "jumperHeight", "expected");
         CFrame frame;
         addCells(frame, kinds, QSize(100, fixtureHeight), QSize(150, jumperHeight));
         QCOMPARE(positions(frame), expected);
@@ -309,15 +305,23 @@ private slots:
         jumper->setParent(&surface);
         cell.reset();
         QVERIFY(jumper.isNull());
+    }
 
-        // A new selector starts at the fixture's default type, if there is one.
-        const std::pair<int, int> defaults[] = {{0, 0}, {2, 2}, {-1, 0}, {3, 0}};
-        for (const auto &[defaultJumper, row] : defaults) {
-            auto record
-                = fixture({jumperType("A", 1, 0), jumperType("B", 1, 0), jumperType("C", 1, 0)},
-                    defaultJumper);
-            QCOMPARE(JWidget(record.get()).jumperCombo()->currentIndex(), row);
-        }
+    // A new selector starts at the fixture's default type, if there is one.
+    void newSelectorStartsAtTheDefaultType_data()
+    {
+        addColumns<int, int>("defaultJumper", "row");
+        QTest::newRow("the first") << 0 << 0;
+        QTest::newRow("the third") << 2 << 2;
+        QTest::newRow("none") << -1 << 0;
+        QTest::newRow("past the list") << 3 << 0;
+    }
+    void newSelectorStartsAtTheDefaultType()
+    {
+        const auto [defaultJumper, row] = fetch<int, int>("defaultJumper", "row");
+        auto record = fixture(
+            {jumperType("A", 1, 0), jumperType("B", 1, 0), jumperType("C", 1, 0)}, defaultJumper);
+        QCOMPARE(JWidget(record.get()).jumperCombo()->currentIndex(), row);
     }
 
     void copyingFromThePreviousJumper()
