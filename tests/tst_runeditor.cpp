@@ -228,23 +228,27 @@ private slots:
         QVERIFY(timer.elapsed() < 31 * 2 * 50); // far below a pause anyone would notice
     }
 
+    void resetMarksOnlyRunsOfSeveralCells_data()
+    {
+        QTest::addColumn<QString>("kinds");
+        for (const char *kinds : {"", "F", "FJ"})
+            QTest::newRow(*kinds ? kinds : "empty") << QString(kinds);
+    }
     void resetMarksOnlyRunsOfSeveralCells()
     {
-        for (const char *kinds : {"", "F", "FJ"}) {
-            CFrame frame;
-            QVERIFY(!frame.isModified());
-            addCells(frame, kinds);
-            QPointer<QWidget> first
-                = frame.cells().isEmpty() ? nullptr : frame.cells()[0]->widget();
-            frame.setValid(true);
-            frame.clearModified();
-            QSignalSpy changes(&frame, &CFrame::frameChanged);
-            frame.resetFrame();
-            QCOMPARE(changes.count(), 1);
-            QCOMPARE(frame.isModified(), qstrlen(kinds) > 1);
-            QCOMPARE(frame.fixtureCount() + frame.jumperCount() + frame.cells().size(), 0);
-            QVERIFY(!frame.isValid() && first.isNull());
-        }
+        QFETCH(QString, kinds);
+        CFrame frame;
+        QVERIFY(!frame.isModified());
+        addCells(frame, kinds);
+        QPointer<QWidget> first = frame.cells().isEmpty() ? nullptr : frame.cells()[0]->widget();
+        frame.setValid(true);
+        frame.clearModified();
+        QSignalSpy changes(&frame, &CFrame::frameChanged);
+        frame.resetFrame();
+        QCOMPARE(changes.count(), 1);
+        QCOMPARE(frame.isModified(), kinds.size() > 1);
+        QCOMPARE(frame.fixtureCount() + frame.jumperCount() + frame.cells().size(), 0);
+        QVERIFY(!frame.isValid() && first.isNull());
     }
 
     void countsFollowAddsAndRemoves()
@@ -324,33 +328,41 @@ private slots:
         QCOMPARE(JWidget(record.get()).jumperCombo()->currentIndex(), row);
     }
 
+    // A custom type copies its gauge and length, a standard one only itself:
+    // the previous selector's type row and gauge row (-1: none) set, its length 7.
+    void copyingFromThePreviousJumper_data()
+    {
+        addColumns<int, int, QString>("type", "gauge", "copied");
+        QTest::newRow("custom") << 1 << 0 << "1/0/7 4";
+        QTest::newRow("standard") << 2 << -1 << "2/-1/1 0";
+    }
     void copyingFromThePreviousJumper()
     {
-        // A custom type copies its gauge and length, a standard one only itself.
-        for (const char *copied : {"1/0/7 4", "2/-1/1 0"}) {
-            CWidget previous;
-            previous.setJumper(
-                m_fixture.get(), nullptr, copied[0] - '0', copied[2] == '0' ? 0 : -1);
-            previous.jumperWidget()->lengthSpin()->setValue(7);
-            CWidget cell;
-            QSignalSpy changes(&cell, &CWidget::valueChanged);
-            cell.setJumper(m_fixture.get(), previous.jumperWidget(), -1, -1);
-            QCOMPARE(state(cell.jumperWidget()), QLatin1String(copied));
-            // Rows past the end keep the copy; rows chosen after it are signalled.
-            cell.setJumper(m_fixture.get(), previous.jumperWidget(), 3, 9);
-            QCOMPARE(state(cell.jumperWidget()), QLatin1String(copied));
-            QCOMPARE(changes.count(), 0);
-            cell.setJumper(m_fixture.get(), previous.jumperWidget(), 0, -1);
-            QCOMPARE(cell.jumperWidget()->jumperCombo()->currentIndex(), 0);
-            QVERIFY(changes.count() >= 1);
-            // A cell rebuilt from its own selector keeps its choices.
-            QPointer<JWidget> own = previous.jumperWidget();
-            previous.setJumper(m_fixture.get(), own, -1, -1);
-            QVERIFY(own.isNull());
-            QCOMPARE(state(previous.jumperWidget()), QLatin1String(copied));
-        }
+        const auto [type, gauge, copied] = fetch<int, int, QString>("type", "gauge", "copied");
+        CWidget previous;
+        previous.setJumper(m_fixture.get(), nullptr, type, gauge);
+        previous.jumperWidget()->lengthSpin()->setValue(7);
+        CWidget cell;
+        QSignalSpy changes(&cell, &CWidget::valueChanged);
+        cell.setJumper(m_fixture.get(), previous.jumperWidget(), -1, -1);
+        QCOMPARE(state(cell.jumperWidget()), copied);
+        // Rows past the end keep the copy; rows chosen after it are signalled.
+        cell.setJumper(m_fixture.get(), previous.jumperWidget(), 3, 9);
+        QCOMPARE(state(cell.jumperWidget()), copied);
+        QCOMPARE(changes.count(), 0);
+        cell.setJumper(m_fixture.get(), previous.jumperWidget(), 0, -1);
+        QCOMPARE(cell.jumperWidget()->jumperCombo()->currentIndex(), 0);
+        QVERIFY(changes.count() >= 1);
+        // A cell rebuilt from its own selector keeps its choices.
+        QPointer<JWidget> own = previous.jumperWidget();
+        previous.setJumper(m_fixture.get(), own, -1, -1);
+        QVERIFY(own.isNull());
+        QCOMPARE(state(previous.jumperWidget()), copied);
+    }
 
-        // A row the fixture lacks keeps its default, with the default's own choices.
+    // A row the fixture lacks keeps its default, with the default's own choices.
+    void copyingARowTheFixtureLacks()
+    {
         auto small = fixture({jumperType("A", 1, 0.1), jumperType("B", 2, 0.2)}, 1);
         auto custom = fixture({jumperType("Custom", 0, 0, {0.9, 0.6}, 1)});
         JWidget previous(m_fixture.get());
