@@ -19,33 +19,6 @@
 #include <memory>
 
 namespace {
-// A jumper type: a standard one of the given length and ohms, or, with wires
-// (ohms per foot, named after their figure), a custom one.
-YmJumper *jumperType(const char *name, double length, double ohms, const QList<double> &wires = {},
-    int defaultWire = 0, int inARow = 0)
-{
-    auto *jumper = new YmJumper(QLatin1String(name));
-    jumper->ElectricalLength = length;
-    jumper->Resistance = ohms;
-    jumper->MaxInARow = inARow;
-    jumper->IsCustom = length == 0;
-    jumper->DefaultCustomWire = defaultWire;
-    for (double resistance : wires) {
-        jumper->CustomWireList << new YmWire(QString::number(resistance));
-        jumper->CustomWireList.last()->Resistance = resistance;
-    }
-    return jumper;
-}
-
-std::unique_ptr<YmFixture> fixture(const QList<YmJumper *> &jumpers, int defaultJumper = 0)
-{
-    auto record = std::make_unique<YmFixture>(QStringLiteral("LX fixture"), TechZelvane);
-    record->ShortName = QStringLiteral("LX");
-    record->JumperList = jumpers;
-    record->DefaultJumper = defaultJumper;
-    return record;
-}
-
 // A selector as "type row/gauge row/length" and how many of the gauge, AWG,
 // length and ft controls show; "unsized" when it is not at its size hint.
 QString state(const JWidget *jumper)
@@ -91,8 +64,8 @@ class TestRunEditor : public QObject
     Q_OBJECT
 
     // A standard jumper (at most 2 in a row), a custom one and a second standard one.
-    std::unique_ptr<YmFixture> m_fixture = fixture({jumperType("1 ft", 1, 0.01, {}, 0, 2),
-        jumperType("Custom", 0, 0, {0.0025, 0.5}, 1), jumperType("4 ft", 4, 0.04)});
+    std::unique_ptr<YmFixture> m_fixture = fixtureRecord({jumperRecord("1 ft", 1, 0.01, {}, 0, 2),
+        jumperRecord("Custom", 0, 0, {0.0025, 0.5}, 1), jumperRecord("4 ft", 4, 0.04)});
 
     CWidget *cell(QChar kind, QSize size = QSize())
     {
@@ -323,8 +296,9 @@ private slots:
     void newSelectorStartsAtTheDefaultType()
     {
         const auto [defaultJumper, row] = fetch<int, int>("defaultJumper", "row");
-        auto record = fixture(
-            {jumperType("A", 1, 0), jumperType("B", 1, 0), jumperType("C", 1, 0)}, defaultJumper);
+        auto record = fixtureRecord(
+            {jumperRecord("A", 1, 0), jumperRecord("B", 1, 0), jumperRecord("C", 1, 0)},
+            defaultJumper);
         QCOMPARE(JWidget(record.get()).jumperCombo()->currentIndex(), row);
     }
 
@@ -363,8 +337,8 @@ private slots:
     // A row the fixture lacks keeps its default, with the default's own choices.
     void copyingARowTheFixtureLacks()
     {
-        auto small = fixture({jumperType("A", 1, 0.1), jumperType("B", 2, 0.2)}, 1);
-        auto custom = fixture({jumperType("Custom", 0, 0, {0.9, 0.6}, 1)});
+        auto small = fixtureRecord({jumperRecord("A", 1, 0.1), jumperRecord("B", 2, 0.2)}, 1);
+        auto custom = fixtureRecord({jumperRecord("Custom", 0, 0, {0.9, 0.6}, 1)});
         JWidget previous(m_fixture.get());
         previous.jumperCombo()->setCurrentIndex(2);
         CWidget cell;

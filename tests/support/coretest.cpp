@@ -1,6 +1,8 @@
 #include "coretest.h"
 
 #include "readersupport.h"
+#include "ymcable.h"
+#include "ymfixture.h"
 
 #include <QProcess>
 
@@ -24,4 +26,29 @@ Outcome runCli(const QStringList &arguments, const QProcessEnvironment &environm
     return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
         QString::fromUtf8(process.readAllStandardOutput()),
         QString::fromUtf8(process.readAllStandardError())};
+}
+
+YmJumper *jumperRecord(const char *name, double length, double ohms, const QList<double> &wires,
+    int defaultWire, int inARow)
+{
+    auto *jumper = new YmJumper(QLatin1String(name));
+    jumper->ElectricalLength = length;
+    jumper->Resistance = ohms;
+    jumper->MaxInARow = inARow;
+    jumper->IsCustom = length == 0;
+    jumper->DefaultCustomWire = defaultWire;
+    for (double resistance : wires) {
+        jumper->CustomWireList << new YmWire(QString::number(resistance));
+        jumper->CustomWireList.last()->Resistance = resistance;
+    }
+    return jumper;
+}
+
+std::unique_ptr<YmFixture> fixtureRecord(const QList<YmJumper *> &jumpers, int defaultJumper)
+{
+    auto record = std::make_unique<YmFixture>(QStringLiteral("LX fixture"), TechZelvane);
+    record->ShortName = QStringLiteral("LX");
+    record->JumperList = jumpers;
+    record->DefaultJumper = defaultJumper;
+    return record;
 }

@@ -9,11 +9,22 @@
 #include <QStringList>
 #include <QTest>
 
+#include <memory>
 #include <tuple>
+
+class YmFixture;
+class YmJumper;
 
 // The folder of a test catalogue under tests/data, or the sample catalogue
 // of data/ for an empty name.
 QDir testCatalogue(const QString &name = QString());
+
+// A jumper type: a standard one of the given length and ohms, or, with wires
+// (ohms per foot, named after their figure), a custom one.
+YmJumper *jumperRecord(const char *name, double length, double ohms,
+    const QList<double> &wires = {}, int defaultWire = 0, int inARow = 0);
+// A Zelvane fixture "LX fixture" (short name "LX") with these jumper types.
+std::unique_ptr<YmFixture> fixtureRecord(const QList<YmJumper *> &jumpers, int defaultJumper = 0);
 
 // Declares the columns of a table at once: addColumns<QString, int>("name", "count").
 template<typename... Types, typename... Names> void addColumns(const Names &...names)
