@@ -38,6 +38,8 @@ class TestTabs : public QObject
 {
     Q_OBJECT
 
+    IsolatedSettings m_settings;
+
     // The run's cells as a word; fixture cells must be numbered in order.
     static QString shape(const QStringList &cells)
     {
