@@ -1,10 +1,13 @@
-// The tabs' electrical models, their profiles and headroom, and the Maximize
-// search, as pure functions.
+// The tabs' electrical models, their profiles and headroom, the Maximize
+// search, and the figures of a jumper's choice that they get, as pure functions.
 #include "coretest.h"
 #include "flexmodel.h"
+#include "jumperchoice.h"
 #include "maximize.h"
 #include "runbound.h"
 #include "tessanmodel.h"
+#include "ymcable.h"
+#include "ymfixture.h"
 #include "zelvanemodel.h"
 
 #include <QRandomGenerator>
@@ -113,6 +116,12 @@ const std::pair<const char *, void (*)(T::Inputs &)> tessanBreaks[]
         {"a resistance not a number", [](T::Inputs &in) { in.cells[0].resistance = NaN; }},
         {"an infinite current", [](T::Inputs &in) { in.cells[1].current = Inf; }}};
 
+// A jumper choice as "type row/gauge row/length".
+QString shown(const JumperChoice &choice)
+{
+    return QStringLiteral("%1/%2/%3").arg(choice.typeRow).arg(choice.gaugeRow).arg(choice.length);
+}
+
 // A run of cells 'F' and 'J', valid while it holds between one and `limit`
 // fixtures; a fixture added to go on with the pattern brings its jumper.
 struct ScriptedRun : GrowableRun
@@ -135,7 +144,17 @@ class TestModels : public QObject
 {
     Q_OBJECT
 
+    // A standard jumper, a custom one of three gauges (the third by default)
+    // whose list holds a missing wire after the first, and a second standard
+    // one; the custom type by default.
+    std::unique_ptr<YmFixture> m_fixture = fixtureRecord(
+        {jumperRecord("1 ft", 1, 0.01), jumperRecord("Custom", 0, 0, {0.0025, 0.5, 0.125}, 2),
+            jumperRecord("4 ft", 4, 0.04)},
+        1);
+
 private slots:
+    void initTestCase() { m_fixture->JumperList[1]->CustomWireList.insert(1, nullptr); }
+
     void zelvaneSafetyRule()
     {
         // 10 V below the line, every drop times the root of two: the cells with
@@ -509,6 +528,50 @@ private slots:
         QCOMPARE(result.nodes, nodes);
         QCOMPARE(result.tries.size(), nodes + 1);
         QCOMPARE(result.tries.last().nodes, nodes + 1);
+    }
+
+    // How the selector is set up: "fresh", "stored" (type row, gauge row,
+    // length as a project file holds them) or "copied" (from a selector of
+    // those rows and length); for "none" no fixture at all.
+    void jumperChoice_data()
+    {
+        addColumns<QString, QList<int>, QString, QString>("how", "rows", "choice", "figures");
+        const auto row
+            = [](const char *name, const char *how, const QList<int> &rows, const char *choice,
+                  const char *figures) { QTest::newRow(name) << how << rows << choice << figures; };
+        row("the default type and gauge", "fresh", {}, "1/2/1", "1 ft, 0.125 ohm");
+        row("no fixture", "none", {}, "-1/-1/1", "unresolved");
+        row("a custom type's gauge and length", "stored", {1, 0, 4}, "1/0/4", "4 ft, 0.01 ohm");
+        row("a length past the box", "stored", {1, 1, 500}, "1/1/100", "100 ft, 50 ohm");
+        row("a length below it", "stored", {1, 1, 0}, "1/1/1", "1 ft, 0.5 ohm");
+        row("a type row past the list", "stored", {3, 0, 1}, "-1/-1/1", "unresolved");
+        row("a gauge row past the list", "stored", {1, 3, 1}, "1/-1/1", "unresolved");
+        row("a standard type", "stored", {2, -1, 9}, "2/-1/9", "4 ft, 0.04 ohm");
+        row("copied, a custom type", "copied", {1, 0, 7}, "1/0/7", "7 ft, 0.0175 ohm");
+        row("copied, a standard type", "copied", {0, 0, 7}, "0/2/1", "1 ft, 0.01 ohm");
+        row("copied, a row the fixture lacks", "copied", {5, 0, 7}, "1/2/1", "1 ft, 0.125 ohm");
+    }
+    void jumperChoice()
+    {
+        const auto [how, rows, choice, figures]
+            = fetch<QString, QList<int>, QString, QString>("how", "rows", "choice", "figures");
+        const YmFixture *fixture = how == "none" ? nullptr : m_fixture.get();
+        JumperChoice made = JumperChoices::fresh(fixture);
+        if (how == "stored")
+            made = JumperChoices::stored(fixture, rows[0], rows[1], rows[2]);
+        if (how == "copied") {
+            JumperChoice from;
+            from.typeRow = rows[0];
+            from.gaugeRow = rows[1];
+            from.length = rows[2];
+            made = JumperChoices::copied(fixture, from);
+        }
+        QCOMPARE(shown(made), choice);
+        double length = 0, resistance = 0; // the figures the models get
+        const bool resolved = JumperChoices::figures(fixture, made, length, resistance);
+        QCOMPARE(resolved ? QStringLiteral("%1 ft, %2 ohm").arg(length).arg(resistance)
+                          : QStringLiteral("unresolved"),
+            figures);
     }
 
     // The run, its limit of fixtures, the bound; the run that Maximize leaves.
