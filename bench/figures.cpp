@@ -27,7 +27,8 @@ const std::vector<Figure> &figures()
 {
     static const std::vector<Figure> all {
         {QStringLiteral("start-up"), 1.3, {"startup/Wattlan", "startup/bare form"}},
-        {QStringLiteral("Maximize growth"), 4.2, {"maximize/400 fixtures", "maximize/100 fixtures"}},
+        {QStringLiteral("Maximize growth"), 4.2,
+            {"maximize/400 fixtures", "maximize/100 fixtures"}},
         {QStringLiteral("database scaling"), 11,
             {"database/20000 fixtures", "database/2000 fixtures"}},
         {QStringLiteral("long session"), 1.1,

@@ -44,9 +44,7 @@ Report evaluate(const Database &database, const QString &file, const QDomElement
     report.file = file;
     report.catalogueVersion = database.m_dbVersion;
     ZelvaneTab tab(database);
-    tab.applySettings(ProjectFormat::settingsFrom(root));
-    // Last: the run refers to the fixture and its lists set above.
-    tab.readRun(root);
+    tab.open(root);
     report.settings = tab.settings();
     report.inputs = tab.inputs();
     report.result = ZelvaneModel::calculate(report.inputs);

@@ -209,6 +209,13 @@ void ZelvaneTab::applySettings(const ZelvaneSettings &settings)
     m_leaderLength.setValue(settings.leaderLength);
 }
 
+void ZelvaneTab::open(const QDomElement &root)
+{
+    applySettings(ProjectFormat::settingsFrom(root));
+    // Last: the run refers to the fixture and its lists set above.
+    readRun(root);
+}
+
 const ZVFixture *ZelvaneTab::fixtureNamed(const QString &name) const
 {
     // The fixture selector lists every record in order: the first of the name.

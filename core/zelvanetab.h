@@ -62,6 +62,9 @@ public:
     void applySettings(const ZelvaneSettings &settings);
     // The run of a project file's root element, as File, Open reads it.
     void readRun(const QDomElement &root);
+    // A project file's settings, then its run, as File, Open takes them
+    // from the file's root element.
+    void open(const QDomElement &root);
     // The settings as a project file stores them.
     ZelvaneSettings settings() const;
 

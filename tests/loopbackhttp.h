@@ -1,9 +1,7 @@
 #pragma once
 
-// An HTTP/1.1 server on 127.0.0.1 written for tests, and the files of tests/data.
+// An HTTP/1.1 server on 127.0.0.1 written for tests.
 #include <QByteArray>
-#include <QDir>
-#include <QFile>
 #include <QList>
 #include <QSslConfiguration>
 #include <QSslSocket>
@@ -12,20 +10,6 @@
 
 #include <functional>
 #include <memory>
-
-// A folder and a file under tests/data.
-inline QDir testDir(const QString &path)
-{
-    return QDir(qEnvironmentVariable("WATTLAN_SOURCE_DIR") + QStringLiteral("/tests/data/") + path);
-}
-
-inline QByteArray testFile(const QString &path)
-{
-    QFile file(testDir(QString()).filePath(path));
-    if (!file.open(QIODevice::ReadOnly))
-        qFatal("cannot read %s", qPrintable(file.fileName()));
-    return file.readAll();
-}
 
 // One request as the server read it: its head, and the target of its
 // request line (a path, or an absolute address when it came through a proxy).

@@ -4,7 +4,6 @@
 #include "cframe.h"
 #include "check.h"
 #include "database.h"
-#include "grownwalk.h"
 #include "maxruns.h"
 #include "table.h"
 #include "windowfixture.h"
@@ -132,10 +131,6 @@ private slots:
     void maxRunsEqualsMaximize_data();
     void maxRunsEqualsMaximize();
     void figuresAreTheToolkitsText();
-    void grownWalkIsTheFullWalk_data();
-    void grownWalkIsTheFullWalk();
-    void searchEndsWhereMaximizeEnds_data();
-    void searchEndsWhereMaximizeEnds();
 };
 
 void TestCli::badArgumentsGiveOneLineAndStatusTwo_data()
@@ -683,97 +678,6 @@ void TestCli::figuresAreTheToolkitsText()
     for (double value : values)
         if (figure(value) != QString::number(value, 'g', 6))
             QFAIL(qPrintable(QString::number(value, 'g', 17)));
-}
-
-void TestCli::grownWalkIsTheFullWalk_data()
-{
-    QTest::addColumn<bool>("jumpers");
-    QTest::addColumn<bool>("safety");
-    QTest::newRow("fixtures only") << false << false;
-    QTest::newRow("a jumper before each fixture") << true << false;
-    QTest::newRow("safety rule") << true << true;
-}
-
-void TestCli::grownWalkIsTheFullWalk()
-{
-    QFETCH(bool, jumpers);
-    QFETCH(bool, safety);
-    QRandomGenerator random(17);
-    const auto any = [&random](double low, double high) {
-        return low + random.generateDouble() * (high - low);
-    };
-    const ZelvaneModel::FixtureFigures figures {
-        any(0.3, 9), any(0.001, 0.05), any(3, 60), any(0.8, 1), any(1, 1.3), safety};
-    std::optional<ZelvaneModel::Cell> jumper;
-    if (jumpers)
-        jumper = ZelvaneModel::Cell::jumper(figures, any(1, 6), any(0.001, 0.02));
-    ZelvaneGrownWalk zelvane(ZelvaneModel::Cell::fixture(figures), jumper, 267);
-    const TessanModel::Cell puck
-        = TessanModel::Cell::fixture(any(0.2, 2), any(0.01, 0.1), any(0.1, 1));
-    std::optional<TessanModel::Cell> tessanJumper;
-    if (jumpers)
-        tessanJumper = TessanModel::Cell::jumper(any(1, 6), any(0.001, 0.02));
-    TessanGrownWalk tessan(puck, tessanJumper);
-    // Asked out of order, as a search asks: each state stays what it was.
-    for (int fixtures : {MaxRunFixtures, 1, 2, 640, 7, 999}) {
-        const QList<ZelvaneModel::Cell> cells = zelvane.cells(fixtures);
-        const ZelvaneModel::Totals walked = ZelvaneModel::sumCells(cells, fixtures, 267);
-        const ZelvaneModel::Totals &grown = zelvane.totals(fixtures);
-        QCOMPARE(cells.size(), jumpers ? 2 * fixtures - 1 : fixtures);
-        // Bit for bit, not within a tolerance.
-        QVERIFY(grown.length == walked.length && grown.power == walked.power
-            && grown.voltageDrop == walked.voltageDrop
-            && grown.fixtureLength == walked.fixtureLength);
-        TessanModel::Totals full;
-        TessanModel::TS_SumRun(
-            TessanModel::Inputs {{}, {}, {}, tessan.cells(fixtures)}, fixtures, full);
-        const TessanModel::Totals &tessanGrown = tessan.totals(fixtures);
-        QVERIFY(tessanGrown.length == full.length && tessanGrown.current == full.current
-            && tessanGrown.voltageDrop == full.voltageDrop);
-    }
-}
-
-void TestCli::searchEndsWhereMaximizeEnds_data()
-{
-    QTest::addColumn<QList<int>>("invalidRuns");
-    QTest::addColumn<bool>("growing");
-    QTest::addColumn<int>("guess");
-    QTest::addColumn<int>("fixtures");
-    QTest::addColumn<bool>("valid");
-    QTest::newRow("invalid at one") << QList<int> {1} << true << 5 << 1 << false;
-    QTest::newRow("guessed right") << QList<int> {36} << true << 35 << 35 << true;
-    QTest::newRow("guessed short") << QList<int> {300} << true << 2 << 299 << true;
-    QTest::newRow("guessed long") << QList<int> {3} << true << 900 << 2 << true;
-    QTest::newRow("valid to the bound") << QList<int> {} << true << 7 << MaxRunFixtures << true;
-    QTest::newRow("bound reached from a guess past it")
-        << QList<int> {} << true << 5000 << MaxRunFixtures << true;
-    // Where a run may turn valid again, Maximize stops at the first invalid one.
-    QTest::newRow("valid again, scanned") << QList<int> {4} << false << 500 << 3 << true;
-    QTest::newRow("valid again at the end, scanned")
-        << QList<int> {MaxRunFixtures} << false << 1 << MaxRunFixtures - 1 << true;
-}
-
-void TestCli::searchEndsWhereMaximizeEnds()
-{
-    QFETCH(QList<int>, invalidRuns);
-    QFETCH(bool, growing);
-    QFETCH(int, guess);
-    QFETCH(int, fixtures);
-    QFETCH(bool, valid);
-    QList<int> asked;
-    const auto validAt = [&](int n) {
-        asked << n;
-        // A growing run stays invalid from its first invalid length on.
-        return growing ? invalidRuns.isEmpty() || n < invalidRuns.first()
-                       : !invalidRuns.contains(n);
-    };
-    const MaximizedRun found = maximizedRun(validAt, growing, guess);
-    QCOMPARE(found.fixtures, fixtures);
-    QCOMPARE(found.valid, valid);
-    QVERIFY(std::all_of(
-        asked.cbegin(), asked.cend(), [](int n) { return n >= 1 && n <= MaxRunFixtures; }));
-    if (growing)
-        QVERIFY2(asked.size() <= 24, qPrintable(QString::number(asked.size())));
 }
 
 WATTLAN_TEST_MAIN(TestCli)

@@ -1,6 +1,7 @@
 // The preferences dialog: what it shows of the settings store, what it keeps
 // there, and "Check Now": through the proxy as typed, and what it tells the user.
 #include "loopbackhttp.h"
+#include "readersupport.h"
 #include "settingsdlg.h"
 #include "updatechecker.h"
 #include "windowfixture.h"
@@ -14,7 +15,7 @@ namespace {
 // its download address replaced.
 LoopbackHttpServer::Handler serving(const QString &file, const QString &download = QString())
 {
-    const QByteArray body = file == "-" ? QByteArray() : testFile("updates/" + file);
+    const QByteArray body = file == "-" ? QByteArray() : Readers::dataFile("updates/" + file);
     const QByteArray page
         = QByteArray(body).replace("https://example.test/get", download.toHtmlEscaped().toUtf8());
     return [=](const HttpRequest &, QTcpSocket &socket) {
@@ -95,8 +96,7 @@ private slots:
     // every value as shown, changed or not.
     void showsAndKeeps_data()
     {
-        QTest::addColumn<QString>("before");
-        QTest::addColumn<QString>("shown");
+        addColumns<QString, QString>("before", "shown");
         QTest::newRow("empty store")
             << ""
             << "proxy_host=; proxy_password=; proxy_port=8080; proxy_user=; "
@@ -114,8 +114,7 @@ private slots:
 
     void showsAndKeeps()
     {
-        QFETCH(QString, before);
-        QFETCH(QString, shown);
+        const auto [before, shown] = fetch<QString, QString>("before", "shown");
         for (const QString &pair : before.split("; ", Qt::SkipEmptyParts))
             QSettings().setValue(pair.section('=', 0, 0), pair.section('=', 1));
         WindowFixture fixture;
@@ -139,9 +138,10 @@ private slots:
     // the controls as they stand, and a cancelled dialog stores nothing.
     void checkNow_data()
     {
-        QTest::addColumn<QVariantMap>("row");
-        QTest::addColumn<QStringList>("events");
-        for (const QString &block : QString(testFile("updates/checks.txt")).split("\n== ").mid(1)) {
+        addColumns<QVariantMap, QStringList>("row", "events");
+        const QStringList blocks = QString(Readers::dataFile("updates/checks.txt")).split("\n== ");
+        QVERIFY2(blocks.size() > 1, "checks.txt holds no check");
+        for (const QString &block : blocks.mid(1)) {
             QStringList lines = block.trimmed().split('\n');
             QVariantMap row;
             for (const QString &setting : lines.value(1).split(' '))
@@ -154,8 +154,7 @@ private slots:
 
     void checkNow()
     {
-        QFETCH(QVariantMap, row);
-        QFETCH(QStringList, events);
+        const auto [row, events] = fetch<QVariantMap, QStringList>("row", "events");
         const auto serve = serving(row["file"].toString(), row["download"].toString());
         LoopbackHttpServer direct([&](const HttpRequest &request, QTcpSocket &socket) {
             this->events << "direct: " + request.target;

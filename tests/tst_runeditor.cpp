@@ -17,36 +17,8 @@
 #include <QSpinBox>
 
 #include <memory>
-#include <tuple>
 
 namespace {
-// A jumper type: a standard one of the given length and ohms, or, with wires
-// (ohms per foot, named after their figure), a custom one.
-YmJumper *jumperType(const char *name, double length, double ohms, const QList<double> &wires = {},
-    int defaultWire = 0, int inARow = 0)
-{
-    auto *jumper = new YmJumper(QLatin1String(name));
-    jumper->ElectricalLength = length;
-    jumper->Resistance = ohms;
-    jumper->MaxInARow = inARow;
-    jumper->IsCustom = length == 0;
-    jumper->DefaultCustomWire = defaultWire;
-    for (double resistance : wires) {
-        jumper->CustomWireList << new YmWire(QString::number(resistance));
-        jumper->CustomWireList.last()->Resistance = resistance;
-    }
-    return jumper;
-}
-
-std::unique_ptr<YmFixture> fixture(const QList<YmJumper *> &jumpers, int defaultJumper = 0)
-{
-    auto record = std::make_unique<YmFixture>(QStringLiteral("LX fixture"), TechZelvane);
-    record->ShortName = QStringLiteral("LX");
-    record->JumperList = jumpers;
-    record->DefaultJumper = defaultJumper;
-    return record;
-}
-
 // A selector as "type row/gauge row/length" and how many of the gauge, AWG,
 // length and ft controls show; "unsized" when it is not at its size hint.
 QString state(const JWidget *jumper)
@@ -92,8 +64,8 @@ class TestRunEditor : public QObject
     Q_OBJECT
 
     // A standard jumper (at most 2 in a row), a custom one and a second standard one.
-    std::unique_ptr<YmFixture> m_fixture = fixture({jumperType("1 ft", 1, 0.01, {}, 0, 2),
-        jumperType("Custom", 0, 0, {0.0025, 0.5}, 1), jumperType("4 ft", 4, 0.04)});
+    std::unique_ptr<YmFixture> m_fixture = fixtureRecord({jumperRecord("1 ft", 1, 0.01, {}, 0, 2),
+        jumperRecord("Custom", 0, 0, {0.0025, 0.5}, 1), jumperRecord("4 ft", 4, 0.04)});
 
     CWidget *cell(QChar kind, QSize size = QSize())
     {
@@ -125,10 +97,8 @@ class TestRunEditor : public QObject
 private slots:
     void cellsZigzag_data()
     {
-        QTest::addColumn<QString>("kinds");
-        QTest::addColumn<int>("fixtureHeight");
-        QTest::addColumn<int>("jumperHeight");
-        QTest::addColumn<QList<QPoint>>("expected");
+        addColumns<QString, int, int, QList<QPoint>>(
+            "kinds", "fixtureHeight", "jumperHeight", "expected");
         QTest::newRow("FJF") << "FJF" << 20 << 20 << QList<QPoint> {{10, 10}, {220, 22}, {10, 34}};
         QTest::newRow("FF") << "FF" << 20 << 20 << QList<QPoint> {{10, 10}, {10, 32}};
         QTest::newRow("JJ") << "JJ" << 20 << 20 << QList<QPoint> {{220, 10}, {220, 32}};
@@ -140,10 +110,9 @@ private slots:
 
     void cellsZigzag()
     {
-        QFETCH(QString, kinds);
-        QFETCH(int, fixtureHeight);
-        QFETCH(int, jumperHeight);
-        QFETCH(QList<QPoint>, expected);
+        const auto [kinds, fixtureHeight, jumperHeight, expected]
+            = fetch<QString, int, int, QList<QPoint>>(
+                "kinds", "fixtureHeight", "jumperHeight", "expected");
         CFrame frame;
         addCells(frame, kinds, QSize(100, fixtureHeight), QSize(150, jumperHeight));
         QCOMPARE(positions(frame), expected);
@@ -232,23 +201,27 @@ private slots:
         QVERIFY(timer.elapsed() < 31 * 2 * 50); // far below a pause anyone would notice
     }
 
+    void resetMarksOnlyRunsOfSeveralCells_data()
+    {
+        QTest::addColumn<QString>("kinds");
+        for (const char *kinds : {"", "F", "FJ"})
+            QTest::newRow(*kinds ? kinds : "empty") << QString(kinds);
+    }
     void resetMarksOnlyRunsOfSeveralCells()
     {
-        for (const char *kinds : {"", "F", "FJ"}) {
-            CFrame frame;
-            QVERIFY(!frame.isModified());
-            addCells(frame, kinds);
-            QPointer<QWidget> first
-                = frame.cells().isEmpty() ? nullptr : frame.cells()[0]->widget();
-            frame.setValid(true);
-            frame.clearModified();
-            QSignalSpy changes(&frame, &CFrame::frameChanged);
-            frame.resetFrame();
-            QCOMPARE(changes.count(), 1);
-            QCOMPARE(frame.isModified(), qstrlen(kinds) > 1);
-            QCOMPARE(frame.fixtureCount() + frame.jumperCount() + frame.cells().size(), 0);
-            QVERIFY(!frame.isValid() && first.isNull());
-        }
+        QFETCH(QString, kinds);
+        CFrame frame;
+        QVERIFY(!frame.isModified());
+        addCells(frame, kinds);
+        QPointer<QWidget> first = frame.cells().isEmpty() ? nullptr : frame.cells()[0]->widget();
+        frame.setValid(true);
+        frame.clearModified();
+        QSignalSpy changes(&frame, &CFrame::frameChanged);
+        frame.resetFrame();
+        QCOMPARE(changes.count(), 1);
+        QCOMPARE(frame.isModified(), kinds.size() > 1);
+        QCOMPARE(frame.fixtureCount() + frame.jumperCount() + frame.cells().size(), 0);
+        QVERIFY(!frame.isValid() && first.isNull());
     }
 
     void countsFollowAddsAndRemoves()
@@ -309,46 +282,63 @@ private slots:
         jumper->setParent(&surface);
         cell.reset();
         QVERIFY(jumper.isNull());
-
-        // A new selector starts at the fixture's default type, if there is one.
-        const std::pair<int, int> defaults[] = {{0, 0}, {2, 2}, {-1, 0}, {3, 0}};
-        for (const auto &[defaultJumper, row] : defaults) {
-            auto record
-                = fixture({jumperType("A", 1, 0), jumperType("B", 1, 0), jumperType("C", 1, 0)},
-                    defaultJumper);
-            QCOMPARE(JWidget(record.get()).jumperCombo()->currentIndex(), row);
-        }
     }
 
+    // A new selector starts at the fixture's default type, if there is one.
+    void newSelectorStartsAtTheDefaultType_data()
+    {
+        addColumns<int, int>("defaultJumper", "row");
+        QTest::newRow("the first") << 0 << 0;
+        QTest::newRow("the third") << 2 << 2;
+        QTest::newRow("none") << -1 << 0;
+        QTest::newRow("past the list") << 3 << 0;
+    }
+    void newSelectorStartsAtTheDefaultType()
+    {
+        const auto [defaultJumper, row] = fetch<int, int>("defaultJumper", "row");
+        auto record = fixtureRecord(
+            {jumperRecord("A", 1, 0), jumperRecord("B", 1, 0), jumperRecord("C", 1, 0)},
+            defaultJumper);
+        QCOMPARE(JWidget(record.get()).jumperCombo()->currentIndex(), row);
+    }
+
+    // A custom type copies its gauge and length, a standard one only itself:
+    // the previous selector's type row and gauge row (-1: none) set, its length 7.
+    void copyingFromThePreviousJumper_data()
+    {
+        addColumns<int, int, QString>("type", "gauge", "copied");
+        QTest::newRow("custom") << 1 << 0 << "1/0/7 4";
+        QTest::newRow("standard") << 2 << -1 << "2/-1/1 0";
+    }
     void copyingFromThePreviousJumper()
     {
-        // A custom type copies its gauge and length, a standard one only itself.
-        for (const char *copied : {"1/0/7 4", "2/-1/1 0"}) {
-            CWidget previous;
-            previous.setJumper(
-                m_fixture.get(), nullptr, copied[0] - '0', copied[2] == '0' ? 0 : -1);
-            previous.jumperWidget()->lengthSpin()->setValue(7);
-            CWidget cell;
-            QSignalSpy changes(&cell, &CWidget::valueChanged);
-            cell.setJumper(m_fixture.get(), previous.jumperWidget(), -1, -1);
-            QCOMPARE(state(cell.jumperWidget()), QLatin1String(copied));
-            // Rows past the end keep the copy; rows chosen after it are signalled.
-            cell.setJumper(m_fixture.get(), previous.jumperWidget(), 3, 9);
-            QCOMPARE(state(cell.jumperWidget()), QLatin1String(copied));
-            QCOMPARE(changes.count(), 0);
-            cell.setJumper(m_fixture.get(), previous.jumperWidget(), 0, -1);
-            QCOMPARE(cell.jumperWidget()->jumperCombo()->currentIndex(), 0);
-            QVERIFY(changes.count() >= 1);
-            // A cell rebuilt from its own selector keeps its choices.
-            QPointer<JWidget> own = previous.jumperWidget();
-            previous.setJumper(m_fixture.get(), own, -1, -1);
-            QVERIFY(own.isNull());
-            QCOMPARE(state(previous.jumperWidget()), QLatin1String(copied));
-        }
+        const auto [type, gauge, copied] = fetch<int, int, QString>("type", "gauge", "copied");
+        CWidget previous;
+        previous.setJumper(m_fixture.get(), nullptr, type, gauge);
+        previous.jumperWidget()->lengthSpin()->setValue(7);
+        CWidget cell;
+        QSignalSpy changes(&cell, &CWidget::valueChanged);
+        cell.setJumper(m_fixture.get(), previous.jumperWidget(), -1, -1);
+        QCOMPARE(state(cell.jumperWidget()), copied);
+        // Rows past the end keep the copy; rows chosen after it are signalled.
+        cell.setJumper(m_fixture.get(), previous.jumperWidget(), 3, 9);
+        QCOMPARE(state(cell.jumperWidget()), copied);
+        QCOMPARE(changes.count(), 0);
+        cell.setJumper(m_fixture.get(), previous.jumperWidget(), 0, -1);
+        QCOMPARE(cell.jumperWidget()->jumperCombo()->currentIndex(), 0);
+        QVERIFY(changes.count() >= 1);
+        // A cell rebuilt from its own selector keeps its choices.
+        QPointer<JWidget> own = previous.jumperWidget();
+        previous.setJumper(m_fixture.get(), own, -1, -1);
+        QVERIFY(own.isNull());
+        QCOMPARE(state(previous.jumperWidget()), copied);
+    }
 
-        // A row the fixture lacks keeps its default, with the default's own choices.
-        auto small = fixture({jumperType("A", 1, 0.1), jumperType("B", 2, 0.2)}, 1);
-        auto custom = fixture({jumperType("Custom", 0, 0, {0.9, 0.6}, 1)});
+    // A row the fixture lacks keeps its default, with the default's own choices.
+    void copyingARowTheFixtureLacks()
+    {
+        auto small = fixtureRecord({jumperRecord("A", 1, 0.1), jumperRecord("B", 2, 0.2)}, 1);
+        auto custom = fixtureRecord({jumperRecord("Custom", 0, 0, {0.9, 0.6}, 1)});
         JWidget previous(m_fixture.get());
         previous.jumperCombo()->setCurrentIndex(2);
         CWidget cell;

@@ -49,8 +49,7 @@ class TestSaveFaults : public QObject
 private slots:
     void failedSaveKeepsThePreviousFile_data()
     {
-        QTest::addColumn<QString>("fault");
-        QTest::addColumn<QString>("message");
+        addColumns<QString, QString>("fault", "message");
         const QString full = QStringLiteral("Cannot write file %1:\nNo space left on device.");
         QTest::newRow("disk full part way") << "full" << full;
         QTest::newRow("disk full from the first byte") << "empty" << full;
@@ -64,8 +63,7 @@ private slots:
 
     void failedSaveKeepsThePreviousFile()
     {
-        QFETCH(QString, fault);
-        QFETCH(QString, message);
+        const auto [fault, message] = fetch<QString, QString>("fault", "message");
         SmallFileSystem disk(
             fault == QLatin1String("inodes") ? "size=256k,nr_inodes=8" : "size=256k");
         if (!disk.mounted)

@@ -1,27 +1,20 @@
-// The technology tabs worked as a user does, on the catalogue of tests/data/tabs.
-//
-// Each scenario of tests/data/tabs/scenarios.txt is a row of one table.
+// The technology tabs worked as a user does, on the catalogue of tests/data/tabs:
+// each scenario of tests/data/tabs/scenarios.txt is a row of one table. Then
+// what the tabs' tips tell, and the jumpers that decide a run's validity.
 #include "cframe.h"
 #include "cwidget.h"
 #include "jwidget.h"
+#include "readersupport.h"
 #include "windowfixture.h"
 
-#include <QFile>
-#include <QLabel>
+#include <QHelpEvent>
 #include <QLineEdit>
 #include <QRegularExpression>
 #include <QSpinBox>
 #include <QTabWidget>
+#include <QToolTip>
 
 namespace {
-QString entries(const QComboBox *combo)
-{
-    QStringList texts;
-    for (int row = 0; row < combo->count(); ++row)
-        texts << combo->itemText(row);
-    return texts.join(QLatin1Char('|'));
-}
-
 // "X*n" stands for n times X.
 QStringList repeated(const QString &text)
 {
@@ -30,31 +23,32 @@ QStringList repeated(const QString &text)
     const int times = star > 0 ? text.mid(star + 1).toInt(&counted) : 1;
     return counted ? QStringList(times, text.left(star)) : QStringList(text);
 }
+
+// The tool tip a widget shows when the pointer rests on it.
+QString tipOf(QWidget *widget)
+{
+    const QPoint centre = widget->rect().center();
+    QHelpEvent help(QEvent::ToolTip, centre, widget->mapToGlobal(centre));
+    QApplication::sendEvent(widget, &help);
+    return QToolTip::text();
+}
 } // namespace
 
 class TestTabs : public QObject
 {
     Q_OBJECT
 
+    IsolatedSettings m_settings;
+
     // The run's cells as a word; fixture cells must be numbered in order.
-    static QString shape(const CFrame *frame, QString &last)
+    static QString shape(const QStringList &cells)
     {
         QString word;
-        int fixtures = 0;
-        for (const CWidget *cell : frame->cells()) {
-            if (const JWidget *j = cell->jumperWidget()) {
-                word += QLatin1Char('J');
-                last = QStringLiteral("J%1/%2/%3+%4")
-                           .arg(j->jumperCombo()->currentIndex())
-                           .arg(j->gaugeCombo()->currentIndex())
-                           .arg(j->lengthSpin()->value())
-                           .arg(int(!j->lengthSpin()->isHidden()));
-                continue;
-            }
-            last = qobject_cast<const QLabel *>(cell->widget())->text();
-            if (!last.startsWith(QStringLiteral("%1: ").arg(++fixtures)))
-                return QStringLiteral("misnumbered ") + last;
-            word += QLatin1Char('F');
+        for (const QString &cell : cells) {
+            const bool jumper = cell.startsWith(QLatin1Char('J'));
+            if (!jumper && !cell.startsWith(QStringLiteral("%1: ").arg(word.count('F') + 1)))
+                return QStringLiteral("misnumbered ") + cell;
+            word += jumper ? QLatin1Char('J') : QLatin1Char('F');
         }
         return word;
     }
@@ -134,14 +128,8 @@ class TestTabs : public QObject
 private slots:
     void scenario_data()
     {
-        QTest::addColumn<QString>("tab");
-        QTest::addColumn<QStringList>("steps");
-        QTest::addColumn<QString>("run");
-        QTest::addColumn<int>("valid");
-        QTest::addColumn<QString>("log");
-        QTest::addColumn<QStringList>("probes");
-        QFile file(testCatalogue(QStringLiteral("tabs")).filePath(QStringLiteral("scenarios.txt")));
-        QVERIFY(file.open(QIODevice::ReadOnly | QIODevice::Text));
+        addColumns<QString, QStringList, QString, int, QString, QStringList>(
+            "tab", "steps", "run", "valid", "log", "probes");
         QString name;
         QMap<QString, QStringList> fields;
         const auto add = [&] {
@@ -161,7 +149,8 @@ private slots:
                 << field("log", QString()) << fields.value(QStringLiteral("expect"));
             fields.clear();
         };
-        for (const QString &line : QString::fromUtf8(file.readAll()).split('\n')) {
+        const QByteArray scenarios = Readers::dataFile(QStringLiteral("tabs/scenarios.txt"));
+        for (const QString &line : QString::fromUtf8(scenarios).split('\n')) {
             if (line.startsWith(QLatin1String("== "))) {
                 add();
                 name = line.mid(3);
@@ -173,16 +162,14 @@ private slots:
             }
         }
         add();
+        QVERIFY2(!name.isEmpty(), "scenarios.txt holds no scenario");
     }
 
     void scenario()
     {
-        QFETCH(QString, tab);
-        QFETCH(QStringList, steps);
-        QFETCH(QString, run);
-        QFETCH(int, valid);
-        QFETCH(QString, log);
-        QFETCH(QStringList, probes);
+        const auto [tab, steps, run, valid, log, probes]
+            = fetch<QString, QStringList, QString, int, QString, QStringList>(
+                "tab", "steps", "run", "valid", "log", "probes");
         const QString prefix = "m_" + tab + "_";
         WindowFixture w(testCatalogue(QStringLiteral("tabs")));
         // The pages out of the tab widget work as once their tabs are put back.
@@ -195,8 +182,9 @@ private slots:
                 return;
         }
         const auto *frame = w.window->findChild<CFrame *>(prefix + "Frame");
-        QString last;
-        const QString cells = frame ? shape(frame, last) : QString();
+        const QStringList described = frame ? describeCells(*frame, true) : QStringList();
+        const QString last = described.isEmpty() ? QString() : described.constLast();
+        const QString cells = frame ? shape(described) : QString();
         if (run != QLatin1String("-"))
             QCOMPARE(cells, run);
         if (valid >= 0) {
@@ -235,6 +223,65 @@ private slots:
         tabs->setCurrentIndex(index);
         w.child<QAbstractButton>("m_TS_AddFixture_Button")->click();
         QCOMPARE(w.run("m_TS_Frame")->fixtureCount(), 2);
+    }
+
+    void afterMaximizeTheTipsSayWhatStoppedIt_data()
+    {
+        addColumns<QString, QString, QString>("tab", "next", "lastFixture");
+        QTest::newRow("Zelvane")
+            << "ZV"
+            << "Next fixture (36): Electrical length 154 ft > supply max 150 ft"
+            << "Fixture 35: 117.3 V at its input, 2.7 V (2.3 %) below the supply";
+        QTest::newRow("Tessan") << "TS"
+                                << "Next fixture (8): Power 67.2 W > port max 60 W"
+                                << "Fixture 7: 23.1 V at its input, 0.9 V (3.6 %) below the supply";
+    }
+    void afterMaximizeTheTipsSayWhatStoppedIt()
+    {
+        const auto [tab, next, lastFixture]
+            = fetch<QString, QString, QString>("tab", "next", "lastFixture");
+        WindowFixture fixture;
+        const QString prefix = "m_" + tab + "_";
+        fixture.click(qPrintable(prefix + "Maximize_Button"), tab == "TS" ? "TSFtab" : nullptr);
+        auto *edit = fixture.child<QLineEdit>(qPrintable(prefix + "TotalPowerWatts_Edit"));
+        QCOMPARE(tipOf(edit).split('\n').last(), next);
+        QCOMPARE(tipOf(fixture.run(qPrintable(prefix + "Frame"))->cells().last()->widget()),
+            lastFixture);
+    }
+
+    void onlyCountedJumpersDecideValidity_data()
+    {
+        addColumns<QString, QString, bool, QString>("tab", "presses", "valid", "reported");
+        const auto row = [](const char *name, const char *tab, const char *presses, bool valid,
+                             const char *reported) {
+            QTest::newRow(name) << tab << presses << valid << reported;
+        };
+        row("Zelvane, a trailing jumper without type", "ZV", "J", true, "");
+        row("Zelvane, the same jumper counted", "ZV", "JF", false,
+            "The jumper before fixture 2 has no cable type or gauge");
+        row("Tessan, three trailing jumpers", "TS", "JJJ", true, "");
+        row("Tessan, two of them counted", "TS", "JJF", false,
+            "2 jumpers have no cable type or gauge, the first before fixture 2");
+    }
+    void onlyCountedJumpersDecideValidity()
+    {
+        const auto [tab, presses, valid, reported]
+            = fetch<QString, QString, bool, QString>("tab", "presses", "valid", "reported");
+        WindowFixture fixture(testCatalogue(QStringLiteral("runfixes")));
+        const QString prefix = "m_" + tab + "_";
+        if (tab == "ZV")
+            fixture.choose("m_ZVFixture_Combo", QStringLiteral("Bare"));
+        for (const QChar press : presses)
+            fixture.click(
+                qPrintable(prefix + (press == 'J' ? "AddJumper_Button" : "AddFixture_Button")),
+                tab == "ZV" ? nullptr : "TSFtab");
+        const CFrame *run = fixture.run(qPrintable(prefix + "Frame"));
+        QCOMPARE(run->cells().size(), presses.size() + 1);
+        QCOMPARE(run->isValid(), valid);
+        const QString tip
+            = fixture.child<QLineEdit>(qPrintable(prefix + "TotalPowerWatts_Edit"))->toolTip();
+        QVERIFY2(tip.contains(QStringLiteral("no cable type")) == !valid, qPrintable(tip));
+        QVERIFY2(tip.startsWith(reported), qPrintable(tip));
     }
 };
 

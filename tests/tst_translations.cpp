@@ -1,4 +1,5 @@
 // The German catalogue: complete, current with the sources, and fitting the window.
+#include "readersupport.h"
 #include "windowfixture.h"
 
 #include <QAbstractButton>
@@ -13,14 +14,7 @@
 #include <QTranslator>
 
 namespace {
-const QString Catalogue
-    = qEnvironmentVariable("WATTLAN_SOURCE_DIR") + "/translations/wattlan_de.ts";
-
-QByteArray contents(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
+const QString Catalogue = Readers::sourcePath("translations/wattlan_de.ts");
 
 // The %1..%99 markers of a text, sorted so that their order may change, and
 // its accelerators (an ampersand before a letter; "&&" is a literal one).
@@ -66,7 +60,7 @@ private slots:
             "Your changes will be lost if you don't save them.",
             "Dialog accepted, writing settings changes.", "offerToSaveIfNeeded: unknown result"};
         QDomDocument document;
-        QVERIFY(document.setContent(contents(Catalogue)));
+        QVERIFY(document.setContent(Readers::fileBytes(Catalogue)));
         const QDomNodeList messages = document.elementsByTagName("message");
         QVERIFY(!messages.isEmpty());
         QStringList faults;
@@ -98,7 +92,7 @@ private slots:
         QCOMPARE(QProcess::execute(WATTLAN_LUPDATE,
                      {"-project", project, "-no-obsolete", "-locations", "none", "-ts", copy}),
             0);
-        if (contents(copy) != contents(Catalogue))
+        if (Readers::fileBytes(copy) != Readers::fileBytes(Catalogue))
             faults << "not current: cmake --build build --target update_translations";
         QVERIFY2(faults.isEmpty(), qPrintable(faults.join('\n')));
     }

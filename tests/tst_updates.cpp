@@ -1,7 +1,10 @@
-// Fetching and reading the update file over HTTP(S).
+// Fetching the update file over HTTP(S), and reading it: what the reader keeps of each input
+// of tests/readers/update (and the huge ones made here) must be what expected/update.txt keeps.
 #include "autoupdatetool.h"
 #include "loopbackhttp.h"
+#include "readersupport.h"
 #include "testsupport.h"
+#include "updatefile.h"
 
 #include <QElapsedTimer>
 #include <QSignalSpy>
@@ -12,6 +15,7 @@
 #include <QTimer>
 #include <QUrl>
 
+using namespace Readers;
 using ReVazodiZedid::AutoUpdateTool;
 using Handler = LoopbackHttpServer::Handler;
 Q_DECLARE_METATYPE(Handler)
@@ -23,7 +27,7 @@ const int Slow = qMax(1, qEnvironmentVariableIntValue("WATTLAN_SLOW_FACTOR"));
 // Short for the cases that end by the clock, ample for those that end by themselves.
 const int ShortTimeout = 300 * Slow;
 const int AmpleTimeout = 5000 * Slow;
-const QByteArray Newer = testFile("updates/newer.xml"); // WATTLAN 2.1.7 Build 20120510
+const QByteArray Newer = dataFile("updates/newer.xml"); // WATTLAN 2.1.7 Build 20120510
 const QString Available = "updateAvailable 2.1.7 Build 20120510 https://example.test/get";
 const QString Unable = "unableToRetrieveFile";
 
@@ -103,24 +107,47 @@ class TestUpdates : public QObject
 {
     Q_OBJECT
 
+    Expected m_updates {QStringLiteral("update")};
+
 private slots:
+    // A kept outcome without its input would prove nothing.
+    void cleanupTestCase() { QCOMPARE(m_updates.unmatched(), QStringList()); }
+
+    void updates_data();
+    void updates()
+    {
+        QFETCH(QByteArray, bytes);
+        QElapsedTimer timer;
+        timer.start();
+        const auto file = ReVazodiZedid::parseUpdateFile(bytes);
+        QStringList entries {QStringLiteral("refused")};
+        if (file) {
+            entries.clear();
+            for (auto it = file->cbegin(); it != file->cend(); ++it)
+                entries << QStringLiteral("%1 %2 [%3]")
+                               .arg(
+                                   shown(it.key()), it->version.toString(), shown(it->downloadUrl));
+            entries.sort();
+        }
+        READERS_CHECK(m_updates, shortened(entries));
+    }
+
     // The update files of tests/data/updates as expected.txt lists them, then
     // the server's failures; every signal, and how many requests the server saw.
     void fetchesAndCompares_data()
     {
-        QTest::addColumn<Handler>("serve"); // none: nothing listens
-        QTest::addColumn<QString>("current");
-        QTest::addColumn<int>("timeout");
-        QTest::addColumn<QString>("outcome");
-        QTest::addColumn<int>("requests");
-        QStringList unlisted = testDir("updates").entryList({"*.xml"});
-        for (const QString &line : QString(testFile("updates/expected.txt")).split('\n')) {
+        // serve: none when nothing listens
+        addColumns<Handler, QString, int, QString, int>(
+            "serve", "current", "timeout", "outcome", "requests");
+        QStringList unlisted = QDir(sourcePath("tests/data/updates")).entryList({"*.xml"});
+        QVERIFY2(!unlisted.isEmpty(), "tests/data/updates holds no update file");
+        for (const QString &line : QString(dataFile("updates/expected.txt")).split('\n')) {
             const QStringList f = line.split(' ');
             if (f.size() < 3 || line.startsWith('#'))
                 continue;
             unlisted.removeAll(f[0]);
             QTest::addRow("%s %s", qPrintable(f[0]), qPrintable(f[1]))
-                << answer(200, testFile("updates/" + f[0])) << f[1] << AmpleTimeout
+                << answer(200, dataFile("updates/" + f[0])) << f[1] << AmpleTimeout
                 << f.mid(2).join(' ') << 1;
         }
         for (const QString &name : unlisted)
@@ -150,11 +177,9 @@ private slots:
 
     void fetchesAndCompares()
     {
-        QFETCH(Handler, serve);
-        QFETCH(QString, current);
-        QFETCH(int, timeout);
-        QFETCH(QString, outcome);
-        QFETCH(int, requests);
+        const auto [serve, current, timeout, outcome, requests]
+            = fetch<Handler, QString, int, QString, int>(
+                "serve", "current", "timeout", "outcome", "requests");
         LoopbackHttpServer server(serve);
         auto tool = toolFor(server.baseUrl(), timeout);
         if (!serve)
@@ -200,12 +225,12 @@ private slots:
         if (!QSslSocket::supportsSsl())
             QSKIP("no TLS backend");
         // The tool trusts the test certificate (127.0.0.1, 2000 to 2100) as a real server's.
-        const QSslCertificate certificate(testFile("tls/certificate.pem"));
+        const QSslCertificate certificate(dataFile("tls/certificate.pem"));
         QSslConfiguration tls = QSslConfiguration::defaultConfiguration();
         tls.addCaCertificate(certificate);
         QSslConfiguration::setDefaultConfiguration(tls);
         tls.setLocalCertificate(certificate);
-        tls.setPrivateKey(QSslKey(testFile("tls/key.pem"), QSsl::Ec));
+        tls.setPrivateKey(QSslKey(dataFile("tls/key.pem"), QSsl::Ec));
         LoopbackHttpServer plain(answer(200, Newer));
         LoopbackHttpServer secure(answer(200, Newer), tls);
         AutoUpdateTool tool;
@@ -224,6 +249,28 @@ private slots:
         QCOMPARE(plain.requests.size(), 0);
     }
 };
+
+void TestUpdates::updates_data()
+{
+    addColumns<QByteArray, QString>("bytes", "path");
+    m_updates.fileRows();
+    const QByteArray entry = "<Application name=\"WATTLAN\" series=\"3\" major=\"2\" minor=\"1\" "
+                             "revision=\"7\" build=\"20120510\" download=\"https://example.test/";
+    m_updates.row("megabyte download address",
+        "<YmAppVersions>" + entry + QByteArray(1024 * 1024, 'p') + "\"/></YmAppVersions>");
+    QByteArray many = "<YmAppVersions>";
+    for (int i = 0; i < 50000; ++i)
+        many += "<Application name=\"APP" + QByteArray::number(i)
+            + "\" series=\"3\" major=\"2\" minor=\"1\" revision=\"7\" build=\"1\"/>";
+    m_updates.row("tens of thousands of entries", many + "</YmAppVersions>");
+    m_updates.row("deep nesting inside an unknown element",
+        "<YmAppVersions><Notice>" + QByteArray("<n>").repeated(100000)
+            + QByteArray("</n>").repeated(100000) + "</Notice>" + entry + "\"/></YmAppVersions>");
+    m_updates.row("quadratic entity expansion in an address",
+        "<?xml version=\"1.0\"?><!DOCTYPE YmAppVersions [<!ENTITY a \"" + QByteArray(64 * 1024, 'a')
+            + "\">]><YmAppVersions>" + entry + QByteArray("&a;").repeated(20000)
+            + "\"/></YmAppVersions>");
+}
 
 WATTLAN_TEST_MAIN(TestUpdates)
 #include "tst_updates.moc"

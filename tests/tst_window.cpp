@@ -18,8 +18,6 @@
 #include <QTimer>
 #include <QToolBar>
 
-#include <tuple>
-
 namespace {
 // Counts the main windows that are shown while it lives.
 class ShowCounter : public QObject
@@ -36,14 +34,6 @@ protected:
         return false;
     }
 };
-
-QString entries(const QComboBox *combo)
-{
-    QStringList result;
-    for (int i = 0; i < combo->count(); ++i)
-        result << combo->itemText(i);
-    return result.join(QLatin1Char('|'));
-}
 
 const QString Release = QStringLiteral("Wattlan Release 2.1.6 [Build 20120202-18]");
 
@@ -104,8 +94,7 @@ private slots:
 
     void aboutBoxNamesVersionsAndToolkit_data()
     {
-        QTest::addColumn<QString>("catalogue");
-        QTest::addColumn<QString>("version");
+        addColumns<QString, QString>("catalogue", "version");
         QTest::newRow("sample") << QString() << "2012.01";
         // A version that looks like markup is shown as written.
         QTest::newRow("markup") << "markupversion"
@@ -114,8 +103,7 @@ private slots:
 
     void aboutBoxNamesVersionsAndToolkit()
     {
-        QFETCH(QString, catalogue);
-        QFETCH(QString, version);
+        const auto [catalogue, version] = fetch<QString, QString>("catalogue", "version");
         WindowFixture w(testCatalogue(catalogue));
         QVERIFY(w.window->databaseLoaded());
         QCOMPARE(w.log().value(1), "Database version " + version);
@@ -148,38 +136,55 @@ private slots:
         QCOMPARE(cursor.charFormat().foreground().color(), QColor(Qt::red));
     }
 
+    // Each selector, its entries, and those of a catalogue whose other lists are empty.
+    void selectorsListTheCatalogue_data()
+    {
+        addColumns<QString, QString>("texts", "emptyTexts");
+        QTest::newRow("m_ZVFixture_Combo")
+            << "Plain|Jumpered|Fam A|Fam B|Counted|Endless|Guarded|Wireless|Bare"
+            << "";
+        QTest::newRow("m_TSFixture_Combo") << "Puck|Puck Twin|Free|Dark|Orphan|Lossy"
+                                           << "";
+        QTest::newRow("m_Flex_Combo") << "Flex Example|Flex Dark|Flex Bare|Flex Starved|Flex Orphan"
+                                      << "A|B|C";
+        QTest::newRow("m_OBFixture_Combo") << "Trio|Solo"
+                                           << "";
+    }
     void selectorsListTheCatalogue()
     {
+        const auto [texts, emptyTexts] = fetch<QString, QString>("texts", "emptyTexts");
+        const char *name = QTest::currentDataTag();
         WindowFixture w(testCatalogue(QStringLiteral("tabs")));
         WindowFixture empty(testCatalogue(QStringLiteral("emptylists")));
-        // Each selector, its entries, and those of a catalogue whose other lists are empty.
-        const std::tuple<const char *, const char *, const char *> lists[] = {
-            {"m_ZVFixture_Combo",
-                "Plain|Jumpered|Fam A|Fam B|Counted|Endless|Guarded|Wireless|Bare", ""},
-            {"m_TSFixture_Combo", "Puck|Puck Twin|Free|Dark|Orphan|Lossy", ""},
-            {"m_Flex_Combo", "Flex Example|Flex Dark|Flex Bare|Flex Starved|Flex Orphan", "A|B|C"},
-            {"m_OBFixture_Combo", "Trio|Solo", ""}};
-        for (const auto &[name, texts, emptyTexts] : lists) {
-            QCOMPARE(entries(w.child<QComboBox>(name)), QLatin1String(texts));
-            QCOMPARE(entries(empty.child<QComboBox>(name)), QLatin1String(emptyTexts));
-            QVERIFY(dataIsPosition(w.child<QComboBox>(name)));
-            QVERIFY(dataIsPosition(empty.child<QComboBox>(name)));
-            QCOMPARE(w.child<QComboBox>(name)->currentIndex(), 0);
-        }
+        QCOMPARE(entries(w.child<QComboBox>(name)), texts);
+        QCOMPARE(entries(empty.child<QComboBox>(name)), emptyTexts);
+        QVERIFY(dataIsPosition(w.child<QComboBox>(name)));
+        QVERIFY(dataIsPosition(empty.child<QComboBox>(name)));
+        QCOMPARE(w.child<QComboBox>(name)->currentIndex(), 0);
+    }
+
+    // The window shows each problem of the catalogue in a box.
+    void windowShowsCatalogueProblemsInBoxes()
+    {
+        CapturingPrompter prompter;
+        QTemporaryDir dir;
+        Wattlan window(QDir(dir.path()));
+        QVERIFY(!window.databaseLoaded());
+        QCOMPARE(prompter.texts(),
+            QStringList(QStringLiteral("Cannot read database file %1:\nNo such file or directory.")
+                            .arg(dir.filePath(QStringLiteral("ym_config_zv.xml")))));
     }
 
     void startUp_data()
     {
-        QTest::addColumn<int>("files");
-        QTest::addColumn<int>("status");
+        addColumns<int, int>("files", "status");
         QTest::newRow("third file missing") << 2 << 1;
         QTest::newRow("complete sample") << 3 << 0;
     }
 
     void startUp()
     {
-        QFETCH(int, files);
-        QFETCH(int, status);
+        const auto [files, status] = fetch<int, int>("files", "status");
         const QStringList names {"ym_config_zv.xml", "ym_config_ob.xml", "ym_config_ts.xml"};
         QTemporaryDir dir;
         for (int i = 0; i < files; ++i)
@@ -202,11 +207,9 @@ private slots:
 
     void fullWindowCommands_data()
     {
-        QTest::addColumn<QString>("action");
-        QTest::addColumn<QString>("menu");
-        QTest::addColumn<QString>("keys");
-        QTest::addColumn<bool>("icon");
-        QTest::addColumn<bool>("document"); // acts on the Zelvane configuration
+        // document: acts on the Zelvane configuration
+        addColumns<QString, QString, QString, bool, bool>(
+            "action", "menu", "keys", "icon", "document");
         const auto row
             = [](const char *action, const char *menu, const char *keys, bool icon, bool document) {
                   QTest::newRow(action) << action << menu << keys << icon << document;
@@ -227,11 +230,9 @@ private slots:
     // that they act on the Zelvane configuration.
     void fullWindowCommands()
     {
-        QFETCH(QString, action);
-        QFETCH(QString, menu);
-        QFETCH(QString, keys);
-        QFETCH(bool, icon);
-        QFETCH(bool, document);
+        const auto [action, menu, keys, icon, document]
+            = fetch<QString, QString, QString, bool, bool>(
+                "action", "menu", "keys", "icon", "document");
         WindowFixture w;
         w.offerAllTools();
         auto *tabs = w.child<QTabWidget>("tabWidget");
@@ -259,12 +260,10 @@ private slots:
 
     void closingOffersUnsavedChanges_data()
     {
-        QTest::addColumn<QString>("steps"); // the last one closes: "close" or "exit"
-        QTest::addColumn<int>("key"); // the answer to the offer
-        QTest::addColumn<QString>("saveTo"); // the file dialog's answer
-        QTest::addColumn<QString>("boxes");
-        QTest::addColumn<bool>("closed");
-        QTest::addColumn<bool>("written");
+        // steps: the last one closes ("close" or "exit"); key: the answer to the
+        // offer; saveTo: the file dialog's answer
+        addColumns<QString, int, QString, QString, bool, bool>(
+            "steps", "key", "saveTo", "boxes", "closed", "written");
         const auto row = [](const char *name, const char *steps, int key, const char *saveTo,
                              const char *boxes, bool closed, bool written) {
             QTest::newRow(name) << steps << key << saveTo << boxes << closed << written;
@@ -285,12 +284,9 @@ private slots:
 
     void closingOffersUnsavedChanges()
     {
-        QFETCH(QString, steps);
-        QFETCH(int, key);
-        QFETCH(QString, saveTo);
-        QFETCH(QString, boxes);
-        QFETCH(bool, closed);
-        QFETCH(bool, written);
+        const auto [steps, key, saveTo, boxes, closed, written]
+            = fetch<QString, int, QString, QString, bool, bool>(
+                "steps", "key", "saveTo", "boxes", "closed", "written");
         QTemporaryDir dir;
         const QString workingDirectory = QDir::currentPath();
         QVERIFY(QDir::setCurrent(dir.path()));
@@ -328,9 +324,8 @@ private slots:
 
     void commandLine_data()
     {
-        QTest::addColumn<QStringList>("arguments");
-        QTest::addColumn<int>("status");
-        QTest::addColumn<QString>("shown"); // the first line printed, or the window started
+        // shown: the first line printed, or the window started
+        addColumns<QStringList, int, QString>("arguments", "status", "shown");
         const auto row
             = [](const char *name, const QStringList &arguments, int status, const QString &shown) {
                   QTest::newRow(name) << arguments << status << shown;
@@ -353,9 +348,8 @@ private slots:
     // opens as File, Open does: saved again from there it is the same file.
     void commandLine()
     {
-        QFETCH(QStringList, arguments);
-        QFETCH(int, status);
-        QFETCH(QString, shown);
+        const auto [arguments, status, shown]
+            = fetch<QStringList, int, QString>("arguments", "status", "shown");
         QTemporaryDir dir;
         const QString plan = dir.filePath("plan.xml");
         QVERIFY(QFile::copy(Readers::sourcePath("tests/readers/expected/saved-project.xml"), plan));

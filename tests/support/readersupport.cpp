@@ -1,7 +1,5 @@
 #include "readersupport.h"
 
-#include "database.h"
-
 #include <QElapsedTimer>
 #include <QFile>
 #include <QTest>
@@ -23,6 +21,11 @@ QByteArray fileBytes(const QString &path)
     return file.readAll();
 }
 
+QByteArray dataFile(const QString &relative)
+{
+    return fileBytes(sourcePath(QStringLiteral("tests/data/") + relative));
+}
+
 bool writeBytes(const QString &path, const QByteArray &bytes)
 {
     QFile file(path);
@@ -41,6 +44,8 @@ Expected::Expected(const QString &kind) : m_kind(kind)
         else if (current && !line.isEmpty() && !line.startsWith(QLatin1Char('#')))
             *current << QString(line).replace(QLatin1String("\\n"), QLatin1String("\n"));
     }
+    if (m_outcomes.isEmpty())
+        qFatal("tests/readers/expected/%s.txt holds no outcome", qPrintable(kind));
 }
 
 void Expected::row(const QString &name, const QByteArray &bytes, const QString &path)
@@ -52,8 +57,10 @@ void Expected::row(const QString &name, const QByteArray &bytes, const QString &
 void Expected::fileRows()
 {
     const QDir dir(sourcePath(QStringLiteral("tests/readers/") + m_kind));
-    for (const QFileInfo &entry :
-        dir.entryInfoList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot))
+    const QFileInfoList entries
+        = dir.entryInfoList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot);
+    QVERIFY2(!entries.isEmpty(), qPrintable(dir.path() + QStringLiteral(" holds no case")));
+    for (const QFileInfo &entry : entries)
         row(entry.fileName(), entry.isFile() ? fileBytes(entry.filePath()) : QByteArray(),
             entry.filePath());
 }
@@ -98,112 +105,6 @@ QStringList shortened(const QStringList &lines, int limit)
     if (lines.size() <= limit)
         return lines;
     return {lines.first(), QStringLiteral("... %1 in all").arg(lines.size()), lines.last()};
-}
-
-namespace {
-QString n(double value)
-{
-    return QString::number(value, 'g', 12);
-}
-
-QString cable(const char *kind, const YmJumper *cable)
-{
-    QString line = QStringLiteral("  %1 %2: ").arg(QLatin1String(kind), shown(cable->Name));
-    if (!cable->IsCustom)
-        return line
-            + QStringLiteral("R %1, length %2, max leader %3, in a row %4")
-                  .arg(n(cable->Resistance), n(cable->ElectricalLength), n(cable->MaxLeaderLength))
-                  .arg(cable->MaxInARow);
-    QStringList wires;
-    for (const YmWire *wire : cable->CustomWireList)
-        wires << QStringLiteral("%1 R %2 max %3")
-                     .arg(shown(wire->Name), n(wire->Resistance), n(wire->MaxLength));
-    return line
-        + QStringLiteral("custom, wire %1, length %2, wires %3")
-              .arg(cable->DefaultCustomWire)
-              .arg(n(cable->DefaultCustomLength), wires.join(QLatin1String(" | ")));
-}
-} // namespace
-
-QStringList describe(const YmItem *record)
-{
-    if (const auto *cableRecord = qobject_cast<const YmJumper *>(record))
-        return {cable("cable", cableRecord).trimmed()};
-    QString line = shown(record->Name);
-    if (const auto *wire = qobject_cast<const YmWire *>(record))
-        line += QStringLiteral(": R %1 max %2").arg(n(wire->Resistance), n(wire->MaxLength));
-    if (const auto *s = qobject_cast<const ZVPowerSupply *>(record))
-        line += QStringLiteral(": length %1, fixtures %2")
-                    .arg(n(s->MaxElectricalLength))
-                    .arg(s->MaxNumFixtures);
-    if (const auto *s = qobject_cast<const TSPowerSupply *>(record))
-        line += QStringLiteral(": %1 V, %2 W, %3 ports of %4 W")
-                    .arg(n(s->Voltage), n(s->Power))
-                    .arg(s->Ports)
-                    .arg(n(s->MaxPortPower));
-    const auto *fixture = qobject_cast<const YmFixture *>(record);
-    if (!fixture)
-        return {line};
-    line += QStringLiteral(" [%1, family %2, defaults %3/%4%5]")
-                .arg(shown(fixture->ShortName))
-                .arg(fixture->Family)
-                .arg(fixture->DefaultLeader)
-                .arg(fixture->DefaultJumper)
-                .arg(fixture->Disable ? QStringLiteral(", disabled") : QString());
-    if (const auto *f = qobject_cast<const ZVFixture *>(record))
-        line += QStringLiteral(": pf %1, temp %2, R %3, length %4, %5 W, fudge %6, safety %7, "
-                               "drop %8, min %9, percent %10, max %11 W, %12 A, %13 ft, jumper %14")
-                    .arg(n(f->PowerFactor), n(f->MaxTemp), n(f->Resistance), n(f->ElectricalLength),
-                        n(f->Power), n(f->FudgeFactor), QString::number(f->SafetyRequired),
-                        n(f->MaxVoltageDrop), n(f->MinVoltage))
-                    .arg(n(f->VoltageDropPercent), n(f->MaxPower), n(f->MaxFixtureCurrent),
-                        n(f->MaxFixtureLength), QString::number(f->JumperRequired));
-    if (const auto *f = qobject_cast<const TSFixture *>(record))
-        line += QStringLiteral(": %1 V, min %2 V, %3 A, %4 ft, R %5")
-                    .arg(n(f->Voltage), n(f->MinVoltage), n(f->Current), n(f->Length),
-                        n(f->Resistance));
-    if (const auto *f = qobject_cast<const FlexString *>(record))
-        line += QStringLiteral(": %1 V, min %2 V, %3 A, cable R %4")
-                    .arg(n(f->Voltage), n(f->MinVoltage), n(f->Current),
-                        n(f->StringCableResistance));
-    QStringList lines {line};
-    for (const YmJumper *leader : fixture->LeaderList)
-        lines << cable("leader", leader);
-    for (const YmJumper *jumper : fixture->JumperList)
-        lines << cable("jumper", jumper);
-    QStringList supplies;
-    for (const YmItem *supply : fixture->ValidSupplyList)
-        supplies << shown(supply->Name);
-    if (!supplies.isEmpty())
-        lines << QStringLiteral("  supplies: ") + shortened(supplies).join(QLatin1String(" | "));
-    return lines;
-}
-
-QStringList outcomeOf(
-    const Database &db, bool loaded, const QStringList &warnings, const QString &folder)
-{
-    QStringList outcome {loaded ? QStringLiteral("loaded") : QStringLiteral("not loaded")};
-    for (QString warning : warnings)
-        outcome << QStringLiteral("warning: ")
-                + shown(warning.replace(folder, QLatin1String("DIR")), 300);
-    if (!db.m_dbVersion.isEmpty())
-        outcome << QStringLiteral("version: ") + db.m_dbVersion;
-    // Each record with its cables and supplies; of a long list the first and last.
-    const auto list = [&](const char *title, const auto &records) {
-        QStringList described;
-        for (const YmItem *record : records)
-            described << QLatin1String(title) + QStringLiteral(": ") + describe(record).join('\n');
-        for (const QString &entry : shortened(described))
-            outcome << entry.split(QLatin1Char('\n'));
-    };
-    list("ZV supply", db.m_zvSupplies);
-    list("OB supply", db.m_obSupplies);
-    list("TS supply", db.m_tsSupplies);
-    list("ZV fixture", db.m_zvFixtures);
-    list("OB fixture", db.m_obFixtures);
-    list("TS fixture", db.m_tsFixtures);
-    list("flex string", db.m_flexStrings);
-    return outcome;
 }
 
 QString outOfBounds(const QElapsedTimer &timer)

@@ -5,25 +5,25 @@
 // each, is compared with the outcome kept for it in
 // tests/readers/expected/<kind>.txt.
 #include <QByteArray>
-#include <QDir>
 #include <QMap>
 #include <QSet>
-#include <QString>
 #include <QStringList>
 
-class Database;
 class QElapsedTimer;
-class YmItem;
 
 namespace Readers {
 
+// The files of the source tree: every test reads them through these.
 QString sourcePath(const QString &relative);
 QByteArray fileBytes(const QString &path);
+// A file under tests/data.
+QByteArray dataFile(const QString &relative);
 bool writeBytes(const QString &path, const QByteArray &bytes);
 
 // The outcomes of one kind of input. A file holds "== name" lines, each
 // followed by the lines of that case's outcome; lines starting with "#" are
-// comments. A line's line breaks are written "\n".
+// comments. A line's line breaks are written "\n". A kind without an
+// outcome, or a folder of inputs without a file, fails: it would prove nothing.
 class Expected
 {
 public:
@@ -51,13 +51,6 @@ private:
 QString shown(const QString &text, int limit = 80);
 // At most first, "... N in all" and last of a long list.
 QStringList shortened(const QStringList &lines, int limit = 6);
-
-// A record as its fields, one line; a fixture with its cables and supplies.
-QStringList describe(const YmItem *record);
-// What a load said and kept: the result, each warning with folder written as
-// DIR, the version and every record of every list.
-QStringList outcomeOf(
-    const Database &db, bool loaded, const QStringList &warnings, const QString &folder);
 
 // Runs read on the current row's bytes within the time and memory bounds
 // and compares its outcome with the kept one.

@@ -2,7 +2,6 @@
 
 #include <QAbstractButton>
 #include <QDialog>
-#include <QProcess>
 #include <QPushButton>
 #include <QTimer>
 
@@ -67,17 +66,4 @@ std::function<int(QMessageBox &)> CapturingPrompter::pressing(Qt::Key key)
         QTimer::singleShot(30000, &box, [&box] { box.done(-1); });
         return box.exec();
     };
-}
-
-Outcome runCli(const QStringList &arguments, const QProcessEnvironment &environment)
-{
-    QProcess process;
-    process.setProcessEnvironment(environment);
-    process.start(
-        qEnvironmentVariable("WATTLAN_BINARY_DIR") + QStringLiteral("/wattlan-cli"), arguments);
-    if (!process.waitForFinished(120000))
-        qFatal("wattlan-cli did not finish");
-    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
-        QString::fromUtf8(process.readAllStandardOutput()),
-        QString::fromUtf8(process.readAllStandardError())};
 }

@@ -1,16 +1,10 @@
 #pragma once
 
+#include "coretest.h"
 #include "prompter.h"
 
 #include <QApplication>
-#include <QDir>
-#include <QList>
 #include <QMessageBox>
-#include <QProcessEnvironment>
-#include <QStandardPaths>
-#include <QString>
-#include <QStringList>
-#include <QTest>
 
 #include <functional>
 
@@ -59,28 +53,5 @@ public:
     QStringList fileDialogDirs;
 };
 
-// What a run of wattlan-cli (of the build under test) ended with.
-struct Outcome
-{
-    int status = -1; // -1: it crashed
-    QString out;
-    QString err;
-};
-Outcome runCli(const QStringList &arguments,
-    const QProcessEnvironment &environment = QProcessEnvironment::systemEnvironment());
-
-// A test's main: headless, the standard paths in test mode, and the same
-// organisation and application names as the application.
-#define WATTLAN_TEST_MAIN(TestObject)                                    \
-    int main(int argc, char *argv[])                                     \
-    {                                                                    \
-        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))              \
-            qputenv("QT_QPA_PLATFORM", "offscreen");                     \
-        QStandardPaths::setTestModeEnabled(true);                        \
-        QApplication app(argc, argv);                                    \
-        QCoreApplication::setOrganizationName(QStringLiteral("Orvane")); \
-        QCoreApplication::setApplicationName(QStringLiteral("Wattlan")); \
-        TestObject tc;                                                   \
-        QTEST_SET_MAIN_SOURCE_PATH                                       \
-        return QTest::qExec(&tc, argc, argv);                            \
-    }
+// A test's main on a QApplication, for the tests of widgets.
+#define WATTLAN_TEST_MAIN(TestObject) WATTLAN_TEST_MAIN_ON(QApplication, TestObject)

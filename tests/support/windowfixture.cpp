@@ -7,14 +7,29 @@
 #include <QLabel>
 #include <QSpinBox>
 
-QDir testCatalogue(const QString &name)
+QString entries(const QComboBox *combo)
 {
-    const QString source = qEnvironmentVariable("WATTLAN_SOURCE_DIR");
-    const QDir dir(name.isEmpty() ? source + QStringLiteral("/data")
-                                  : source + QStringLiteral("/tests/data/") + name);
-    if (!dir.exists(QStringLiteral("ym_config_zv.xml")))
-        qFatal("no test catalogue in %s", qPrintable(dir.path()));
-    return dir;
+    QStringList texts;
+    for (int row = 0; row < combo->count(); ++row)
+        texts << combo->itemText(row);
+    return texts.join(QLatin1Char('|'));
+}
+
+QStringList describeCells(const CFrame &frame, bool shownLength)
+{
+    QStringList cells;
+    for (const CWidget *cell : frame.cells()) {
+        const auto *label = qobject_cast<const QLabel *>(cell->widget());
+        const JWidget *j = cell->jumperWidget();
+        const QString shown = QStringLiteral("+%1").arg(int(j && !j->lengthSpin()->isHidden()));
+        cells << (!j ? (label ? label->text() : QStringLiteral("?"))
+                     : QStringLiteral("J%1/%2/%3%4")
+                           .arg(j->jumperCombo()->currentIndex())
+                           .arg(j->gaugeCombo()->currentIndex())
+                           .arg(j->lengthSpin()->value())
+                           .arg(shownLength ? shown : QString()));
+    }
+    return cells;
 }
 
 IsolatedSettings::IsolatedSettings()
@@ -76,17 +91,5 @@ QString WindowFixture::statusText() const
 
 QString WindowFixture::describeRun(const char *frame) const
 {
-    QStringList cells;
-    for (const CWidget *cell : run(frame)->cells()) {
-        if (const JWidget *jumper = cell->jumperWidget())
-            cells << QStringLiteral("J%1/%2/%3")
-                         .arg(jumper->jumperCombo()->currentIndex())
-                         .arg(jumper->gaugeCombo()->currentIndex())
-                         .arg(jumper->lengthSpin()->value());
-        else if (const auto *label = qobject_cast<const QLabel *>(cell->widget()))
-            cells << label->text();
-        else
-            cells << QStringLiteral("?");
-    }
-    return cells.join(QLatin1Char(' '));
+    return describeCells(*run(frame)).join(QLatin1Char(' '));
 }

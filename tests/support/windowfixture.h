@@ -19,9 +19,12 @@
 
 class CFrame;
 
-// The folder of a test catalogue under tests/data, or the sample catalogue
-// of data/ for an empty name.
-QDir testCatalogue(const QString &name = QString());
+// A selector's entries, separated by "|".
+QString entries(const QComboBox *combo);
+// The cells of a run as text: "1: VC4" for a fixture cell's label, "J2/1/6"
+// for a jumper with its jumper row, gauge row and length, followed with
+// shownLength by "+1" when its length box shows and "+0" when not.
+QStringList describeCells(const CFrame &frame, bool shownLength = false);
 
 // Keeps the user's own settings out of reach: while it lives, every
 // settings store of the user scope is a temporary folder of its own.
@@ -63,13 +66,11 @@ public:
     void offerAllTools() const;
 
     QStringList log() const;
-    QStringList logSince(qsizetype before) const { return log().mid(before); }
     QString lastLogLine() const { return log().constLast(); }
     QString statusText() const;
 
     CFrame *run(const char *frame = "m_ZV_Frame") const { return child<CFrame>(frame); }
-    // A run as text: "1: VC4" for a fixture cell's label, "J2/1/6" for a
-    // jumper with its jumper row, gauge row and length; separated by spaces.
+    // A run's cells as describeCells() gives them, separated by spaces.
     QString describeRun(const char *frame = "m_ZV_Frame") const;
 
     CapturingPrompter prompter;
