@@ -492,6 +492,11 @@ void TestCli::maxRunsSaysWhatItCannotCalculate_data()
         << "flex-nodes,Flex Plain,Hub 60,string cable,20,24,,125,61.3333,60,2.5,2.03333,yes,"
            "voltage or port power at 126 nodes"
         << false;
+    QTest::newRow("a flex string's longest leader")
+        << flex
+        << "flex-leader,Flex Plain,Hub 60,string cable,291,24,,50,307.333,24,1,5.98333,yes,"
+           "voltage budget"
+        << false;
     QTest::newRow("a flex string of no current")
         << flex << "flex-leader,Flex Dark,Hub Open,string cable,,24,,50,,0,0,0,yes,no limit"
         << false;
