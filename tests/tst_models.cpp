@@ -14,6 +14,7 @@
 #include <QRandomGenerator>
 
 #include <cmath>
+#include <cstdint>
 #include <cstring>
 #include <limits>
 
@@ -100,7 +101,14 @@ template<typename Profile> double summedDrops(const Profile &p)
 // The same totals, bit for bit.
 bool same(const Totals &a, const Totals &b)
 {
-    return std::memcmp(&a, &b, sizeof(Totals)) == 0;
+    const auto bits = [](double x) {
+        std::uint64_t b = 0;
+        std::memcpy(&b, &x, sizeof b);
+        return b;
+    };
+    return bits(a.length) == bits(b.length) && bits(a.power) == bits(b.power)
+        && bits(a.voltageDrop) == bits(b.voltageDrop)
+        && bits(a.fixtureLength) == bits(b.fixtureLength);
 }
 
 // A Tessan run of two fixtures that draw exactly 18 W and leave exactly 23 V at the far end.
