@@ -21,8 +21,11 @@ Outcome runCli(const QStringList &arguments, const QProcessEnvironment &environm
     process.setProcessEnvironment(environment);
     process.start(
         qEnvironmentVariable("WATTLAN_BINARY_DIR") + QStringLiteral("/wattlan-cli"), arguments);
-    if (!process.waitForFinished(120000))
+    if (!process.waitForFinished(120000)) {
+        process.kill(); // not left running behind the aborted test
+        process.waitForFinished();
         qFatal("wattlan-cli did not finish");
+    }
     return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
         QString::fromUtf8(process.readAllStandardOutput()),
         QString::fromUtf8(process.readAllStandardError())};
