@@ -57,7 +57,7 @@ void TessanGrownWalk::step(const TessanModel::Cell &cell, TessanModel::Totals &t
 
 ZelvaneModel::Result ZelvaneEditedRun::calculate(const ZelvaneModel::Inputs &inputs)
 {
-    const std::optional<ZelvaneModel::Totals> known = knownTotals(inputs);
+    const std::optional<ZelvaneModel::Totals> known = grownTotals(inputs);
     return known ? ZelvaneModel::calculate(inputs, *known) : ZelvaneModel::calculate(inputs);
 }
 
@@ -66,7 +66,7 @@ void ZelvaneEditedRun::keepFirst(int index)
     m_following = std::min(m_following, std::max(index, 0));
 }
 
-std::optional<ZelvaneModel::Totals> ZelvaneEditedRun::knownTotals(
+std::optional<ZelvaneModel::Totals> ZelvaneEditedRun::grownTotals(
     const ZelvaneModel::Inputs &inputs)
 {
     using Cell = ZelvaneModel::Cell;

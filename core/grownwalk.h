@@ -103,10 +103,11 @@ public:
     // The cells from `index` on changed: whether they follow the pattern is
     // asked again.
     void keepFirst(int index);
+    // The totals of the counted cells from the grown walk; none when the run
+    // is not a grown one (it is then walked in full).
+    std::optional<ZelvaneModel::Totals> grownTotals(const ZelvaneModel::Inputs &inputs);
 
 private:
-    std::optional<ZelvaneModel::Totals> knownTotals(const ZelvaneModel::Inputs &inputs);
-
     std::optional<ZelvaneGrownWalk> m_walk;
     int m_following = 0; // leading cells known to follow m_walk's pattern
 };

@@ -259,10 +259,10 @@ private slots:
                     "Current 1 A \u2264 derated load 80 A", "Power 100 W \u2264 max 150 W"}));
     }
 
-    // The Zelvane tab's calculation of the run being edited equals the full
-    // walk bit for bit, whether the run follows the pattern of a grown run or
-    // leaves it at a cell; a new voltage, and cells changed from one on, are
-    // taken into account. odd: the cell unlike the pattern's, -1 for none.
+    // The Zelvane tab's calculation of the run being edited takes the grown
+    // walk while the run follows its pattern, and equals the full walk bit for
+    // bit either way; a new voltage, and cells changed from one on, are taken
+    // into account. odd: the cell unlike the pattern's, -1 for none.
     void editedRunIsTheFullWalk_data()
     {
         addColumns<bool, int>("jumpers", "odd");
@@ -283,6 +283,7 @@ private slots:
         for (int step = 1; step < 200; ++step) {
             if (step == 100)
                 in.lineVoltage = 277;
+            QCOMPARE(run.grownTotals(in).has_value(), odd < 0 || odd >= in.cells.size());
             QVERIFY(same(run.calculate(in).totals, calculate(in).totals));
             if (jumpers)
                 in.cells << (in.cells.size() == odd ? Cell::jumper(f, 4, 0.0213) : jumper);
@@ -295,11 +296,13 @@ private slots:
         for (Cell &cell : in.cells)
             cell.record.power *= odd < 0 ? 2 : 1;
         run.keepFirst(std::max(odd, 0));
+        QVERIFY(run.grownTotals(in));
         QVERIFY(same(run.calculate(in).totals, calculate(in).totals));
         if (odd >= 0)
             return;
         in.cells[41].record.power = 1;
         run.keepFirst(41);
+        QVERIFY(!run.grownTotals(in));
         QVERIFY(same(run.calculate(in).totals, calculate(in).totals));
     }
 
