@@ -290,7 +290,8 @@ private slots:
             in.cells << (in.cells.size() == odd ? Cell::fixture(plainFixture(9, 0.2)) : fixture);
         }
         // The odd cell mended; in a run that follows its pattern, every cell
-        // of a fixture of twice the power, then one cell unlike the others.
+        // of a fixture of twice the power, then one cell unlike the others,
+        // then every other cell.
         if (odd >= 0)
             in.cells[odd] = in.cells.at(odd - 2);
         for (Cell &cell : in.cells)
@@ -302,6 +303,12 @@ private slots:
             return;
         in.cells[41].record.power = 1;
         run.keepFirst(41);
+        QVERIFY(!run.grownTotals(in));
+        QVERIFY(same(run.calculate(in).totals, calculate(in).totals));
+        // Two fixtures in turn follow no pattern either.
+        for (int i = 1; i < in.cells.size(); i += 2)
+            in.cells[i] = Cell::fixture(plainFixture(9, 0.2));
+        run.keepFirst(1);
         QVERIFY(!run.grownTotals(in));
         QVERIFY(same(run.calculate(in).totals, calculate(in).totals));
     }
