@@ -207,7 +207,7 @@ public:
     bool validAt(int fixtures) const
     {
         return jumpersResolved(fixtures)
-            && ZelvaneModel::verdict(m_inputs, m_walk.totals(fixtures), fixtures, 0).valid;
+            && ZelvaneModel::isValid(m_inputs, m_walk.totals(fixtures), fixtures);
     }
 
 private:

@@ -1,8 +1,5 @@
 #pragma once
 
-#include <algorithm>
-#include <cmath>
-
 // The walk over a run that every run calculation shares.
 //
 // The counted cells of a run are those from the first cell (next to the
@@ -31,15 +28,6 @@ void visitCountedFromFarEnd(const Cells &cells, int fixtureCount, IsFixture isFi
 {
     for (int i = countedCellCount(cells, fixtureCount, isFixture) - 1; i >= 0; --i)
         visit(cells[i], i);
-}
-
-// Whether a figure summed in another order than the walk's could fall on the
-// other side of its limit: it lies within `closeness` (relative) of it, or
-// either is not finite.
-inline bool nearLimit(double figure, double limit, double closeness)
-{
-    // Written so that a value that is not a number, or an infinite one, is near.
-    return !(std::abs(figure - limit) > closeness * std::max(std::abs(figure), std::abs(limit)));
 }
 
 // The counted jumpers that have no cable type or gauge: how many, and the

@@ -429,19 +429,15 @@ Result judge(const Inputs &inputs, const Totals &cellTotals, int fixtureCount)
     return result;
 }
 
-Verdict verdict(const Inputs &inputs, const Totals &cellTotals, int fixtureCount, double closeness)
+bool isValid(const Inputs &inputs, const Totals &cellTotals, int fixtureCount)
 {
-    Verdict verdict;
     if (!inputs.fixture)
-        return verdict;
+        return false;
     const Result result = judgedFigures(inputs, cellTotals, fixtureCount);
-    verdict.valid = inputs.supply && inputs.leader && allFinite(result);
-    visitLimits(inputs, result, [&verdict, closeness](const LimitCheck &check) {
-        verdict.valid = verdict.valid && check.holds;
-        verdict.nearLimit
-            = verdict.nearLimit || RunWalk::nearLimit(check.figure, check.limit, closeness);
-    });
-    return verdict;
+    bool valid = inputs.supply && inputs.leader && allFinite(result);
+    visitLimits(
+        inputs, result, [&valid](const LimitCheck &check) { valid = valid && check.holds; });
+    return valid;
 }
 
 } // namespace ZelvaneModel

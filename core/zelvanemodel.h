@@ -153,16 +153,8 @@ double effectiveVoltage(const Inputs &inputs);
 Result judge(const Inputs &inputs, const Totals &cellTotals, int fixtureCount);
 // judge()'s verdict on the same totals without listing the checks (the
 // jumpers without figures aside), for a search that asks at every step: it
-// allocates nothing. nearLimit: a figure
-// lies within `closeness` (relative) of its limit, or is not finite, so that
-// the order of the additions could decide; the walk's verdict is then the one
-// that counts.
-struct Verdict
-{
-    bool valid = false;
-    bool nearLimit = false;
-};
-Verdict verdict(const Inputs &inputs, const Totals &cellTotals, int fixtureCount, double closeness);
+// allocates nothing.
+bool isValid(const Inputs &inputs, const Totals &cellTotals, int fixtureCount);
 
 // The run along its length (loads in watts), from the same walk as
 // calculate(): the supply voltage is the effective voltage. Empty of cells
