@@ -227,26 +227,31 @@ private slots:
 
     void afterMaximizeTheTipsSayWhatStoppedIt_data()
     {
-        addColumns<QString, QString, QString>("tab", "next", "lastFixture");
+        addColumns<QString, QString, QString, QString>(
+            "tab", "next", "firstFixture", "lastFixture");
         QTest::newRow("Zelvane")
             << "ZV"
             << "Next fixture (36): Electrical length 154 ft > supply max 150 ft"
+            << "Fixture 1: 119.7 V at its input, 0.3 V (0.3 %) below the supply"
             << "Fixture 35: 117.3 V at its input, 2.7 V (2.3 %) below the supply";
         QTest::newRow("Tessan") << "TS"
                                 << "Next fixture (8): Power 67.2 W > port max 60 W"
+                                << "Fixture 1: 23.9 V at its input, 0.1 V (0.5 %) below the supply"
                                 << "Fixture 7: 23.1 V at its input, 0.9 V (3.6 %) below the supply";
     }
     void afterMaximizeTheTipsSayWhatStoppedIt()
     {
-        const auto [tab, next, lastFixture]
-            = fetch<QString, QString, QString>("tab", "next", "lastFixture");
+        const auto [tab, next, firstFixture, lastFixture]
+            = fetch<QString, QString, QString, QString>(
+                "tab", "next", "firstFixture", "lastFixture");
         WindowFixture fixture;
         const QString prefix = "m_" + tab + "_";
         fixture.click(qPrintable(prefix + "Maximize_Button"), tab == "TS" ? "TSFtab" : nullptr);
         auto *edit = fixture.child<QLineEdit>(qPrintable(prefix + "TotalPowerWatts_Edit"));
         QCOMPARE(tipOf(edit).split('\n').last(), next);
-        QCOMPARE(tipOf(fixture.run(qPrintable(prefix + "Frame"))->cells().last()->widget()),
-            lastFixture);
+        const QList<CWidget *> &cells = fixture.run(qPrintable(prefix + "Frame"))->cells();
+        QCOMPARE(tipOf(cells.first()->widget()), firstFixture);
+        QCOMPARE(tipOf(cells.last()->widget()), lastFixture);
     }
 
     void onlyCountedJumpersDecideValidity_data()
