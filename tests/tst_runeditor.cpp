@@ -230,6 +230,9 @@ private slots:
         QSignalSpy changes(&frame, &CFrame::frameChanged);
         frame.removeCell(-1); // removing nothing still signals
         addCells(frame, "FJFJF");
+        // The cells unchanged since the run was last read: none, then all five.
+        QCOMPARE(frame.takeUnchangedCount(), 0);
+        QCOMPARE(frame.takeUnchangedCount(), 5);
         frame.removeCell(-1);
         frame.removeCell(0);
         QCOMPARE(frame.fixtureCount(), 1);
@@ -282,6 +285,11 @@ private slots:
         jumper->setParent(&surface);
         cell.reset();
         QVERIFY(jumper.isNull());
+        // A jumper cell set to a fixture is a fixture again.
+        CWidget again;
+        again.setJumper(m_fixture.get(), nullptr, -1, -1);
+        again.setFixture(m_fixture.get(), 4);
+        QCOMPARE(again.itemType(), int(CWidget::ItemFixture));
     }
 
     // A new selector starts at the fixture's default type, if there is one.
