@@ -183,6 +183,8 @@ int messageBoxesShown()
 
 int main(int argc, char *argv[])
 {
+    if (argc > 2 && std::string(argv[1]) == SpawnChildOption)
+        return spawnChildAndReport(argv + 2);
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     // Whatever the windows store goes to the test locations, not the user's.
