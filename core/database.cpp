@@ -144,8 +144,14 @@ bool Database::readFile(const QString &fileName)
     const bool parsed = document.setContent(&file, false, &message, &line, &column);
     file.close();
     if (!parsed) {
-        // The reader loses track of where a byte that is not UTF-8 stands.
-        if (file.open(QIODevice::ReadOnly | QIODevice::Text)) {
+        // The reader loses track of where a byte that is not UTF-8 stands;
+        // any other fault it places right, even one before such a byte.
+        // The reader's own words, in its own context (not this program's).
+        const char *const readerContext = "QXmlStream";
+        const bool encodingFault = message
+            == QCoreApplication::translate(
+                readerContext, "Encountered incorrectly encoded content.");
+        if (encodingFault && file.open(QIODevice::ReadOnly | QIODevice::Text)) {
             if (const std::optional<TextPosition> bad = firstByteNotUtf8(file.readAll())) {
                 line = bad->line;
                 column = bad->column;

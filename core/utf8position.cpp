@@ -1,20 +1,8 @@
 #include "utf8position.h"
 
-#include <QRegularExpression>
+#include "xmlnesting.h"
 
 namespace {
-
-// The encoding an XML declaration names, or an empty text.
-QByteArray declaredEncoding(const QByteArray &bytes)
-{
-    if (!bytes.startsWith("<?xml"))
-        return {};
-    const qsizetype end = bytes.indexOf("?>");
-    static const QRegularExpression encoding(QStringLiteral("encoding\\s*=\\s*[\"']([^\"']*)"));
-    const QRegularExpressionMatch match
-        = encoding.match(QString::fromLatin1(bytes.left(end < 0 ? 0 : end)));
-    return match.hasMatch() ? match.captured(1).toLatin1().toLower() : QByteArray();
-}
 
 // The length of the UTF-8 sequence that starts at bytes[i], or 0 when it is
 // not one (a stray continuation byte, a sequence cut short, an overlong or
@@ -57,7 +45,7 @@ std::optional<TextPosition> firstByteNotUtf8(const QByteArray &bytes)
 {
     if (bytes.startsWith("\xFE\xFF") || bytes.startsWith("\xFF\xFE"))
         return std::nullopt;
-    const QByteArray encoding = declaredEncoding(bytes);
+    const QByteArray encoding = declaredXmlEncoding(bytes);
     if (!encoding.isEmpty() && encoding != "utf-8" && encoding != "utf8")
         return std::nullopt;
     TextPosition at {1, 1};

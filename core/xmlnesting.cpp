@@ -117,30 +117,8 @@ private:
     // markup stands for itself: no declared encoding, or one of those two.
     bool encodingIsFollowed() const
     {
-        QByteArrayView text = m_data;
-        if (text.startsWith("\xEF\xBB\xBF"))
-            text = text.sliced(3);
-        if (!text.startsWith("<?xml"))
-            return true;
-        const qsizetype end = text.indexOf("?>");
-        const QByteArrayView declaration = text.first(end < 0 ? text.size() : end);
-        const qsizetype name = declaration.indexOf("encoding");
-        if (name < 0)
-            return true;
-        qsizetype at = name + qsizetype(std::strlen("encoding"));
-        const auto isSpaceOrEquals
-            = [](char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '='; };
-        while (at < declaration.size() && isSpaceOrEquals(declaration[at]))
-            ++at;
-        const char quote = at < declaration.size() ? declaration[at] : '\0';
-        if (quote != '"' && quote != '\'')
-            return false;
-        const qsizetype close = declaration.indexOf(quote, at + 1);
-        if (close < 0)
-            return false;
-        const QByteArray encoding
-            = declaration.sliced(at + 1, close - at - 1).toByteArray().toLower();
-        return encoding == "utf-8" || encoding == "us-ascii";
+        const QByteArray encoding = declaredXmlEncoding(m_data);
+        return encoding.isEmpty() || encoding == "utf-8" || encoding == "us-ascii";
     }
 
     QByteArrayView m_data;
@@ -152,4 +130,29 @@ private:
 bool nestsSurelyWithin(QByteArrayView document, int maxDepth)
 {
     return NestingGlance(document).nestsWithin(maxDepth);
+}
+
+QByteArray declaredXmlEncoding(QByteArrayView document)
+{
+    QByteArrayView text = document;
+    if (text.startsWith("\xEF\xBB\xBF"))
+        text = text.sliced(3);
+    if (!text.startsWith("<?xml"))
+        return {};
+    const qsizetype end = text.indexOf("?>");
+    const QByteArrayView declaration = text.first(end < 0 ? text.size() : end);
+    const qsizetype name = declaration.indexOf("encoding");
+    if (name < 0)
+        return {};
+    qsizetype at = name + qsizetype(std::strlen("encoding"));
+    const auto isSpaceOrEquals
+        = [](char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '='; };
+    while (at < declaration.size() && isSpaceOrEquals(declaration[at]))
+        ++at;
+    const char quote = at < declaration.size() ? declaration[at] : '\0';
+    const qsizetype close
+        = quote == '"' || quote == '\'' ? declaration.indexOf(quote, at + 1) : qsizetype(-1);
+    if (close < 0)
+        return QByteArrayLiteral("?");
+    return declaration.sliced(at + 1, close - at - 1).toByteArray().toLower();
 }

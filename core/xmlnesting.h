@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QByteArrayView>
 
 // A glance at the bytes of an XML document, much quicker than reading it with
@@ -13,3 +14,9 @@
 // with its entities) nor an encoding other than UTF-8 or ASCII, and answers
 // false for them.
 bool nestsSurelyWithin(QByteArrayView document, int maxDepth);
+
+// The encoding an XML declaration at the start of the document names (after a
+// UTF-8 byte order mark, if any), in lower case; empty when it names none.
+// A declaration whose encoding is not quoted to its end gives "?", which
+// names no encoding a reader knows.
+QByteArray declaredXmlEncoding(QByteArrayView document);
