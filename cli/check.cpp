@@ -3,8 +3,10 @@
 #include "database.h"
 #include "databasewarning.h"
 #include "domlists.h"
+#include "jumperchoice.h"
 #include "recordfields.h"
 #include "records.h"
+#include "zelvanemodel.h"
 
 #include <QCoreApplication>
 #include <QDomDocument>
@@ -12,16 +14,12 @@
 #include <QHash>
 #include <QSet>
 
-#include <cmath>
-
 #include <algorithm>
 #include <vector>
 
 namespace CatalogueCheck {
 
 namespace {
-
-const char *const DatabaseFiles[] = {"ym_config_zv.xml", "ym_config_ob.xml", "ym_config_ts.xml"};
 
 using RecordFields::Field;
 using RecordFields::Number;
@@ -58,20 +56,6 @@ QString fixtureKind(int tech)
     default:
         return text(QT_TRANSLATE_NOOP("CatalogueCheck", "flex string"));
     }
-}
-
-// Whether the loader reads the text as the field's kind of figure.
-bool readable(const QString &text, Number number)
-{
-    bool ok = false;
-    if (number == Number::Text)
-        return true;
-    if (number != Number::Real) {
-        text.toInt(&ok, 10);
-        return ok;
-    }
-    const double value = text.toDouble(&ok);
-    return ok && std::isfinite(value);
 }
 
 // Whether a figure keeps within the range its field expects.
@@ -185,7 +169,7 @@ void SilentFindings::checkField(const QDomElement &e, const QString &owner, cons
         return;
     const QString value = child.toElement().text();
     const QString name = QLatin1String(field.name);
-    if (!readable(value, field.number)) {
+    if (!RecordFields::readsAs(value, field.number)) {
         if (field.required)
             return; // the loader reports it
         bool real = false;
@@ -287,7 +271,8 @@ bool keptByTheLoader(const QDomElement &e, Record record)
 {
     for (const Field *field : RecordFields::fieldsOf(record))
         if (field->required
-            && !readable(YmItem::childText(e, QLatin1String(field->name)), field->number))
+            && !RecordFields::readsAs(
+                YmItem::childText(e, QLatin1String(field->name)), field->number))
             return false;
     return true;
 }
@@ -420,7 +405,7 @@ void SilentFindings::readFixture(const QDomElement &e)
         return; // reported by the loader
     const QString owner = fixtureKind(tech) + QLatin1Char(' ') + name;
     const QString disable = YmItem::childText(e, QStringLiteral("Disable"));
-    if (readable(disable, Number::Flag) && disable.toInt() != 0)
+    if (RecordFields::readsAs(disable, Number::Flag) && disable.toInt() != 0)
         return; // left out of the database: nothing of it reaches a run
     m_fixtureAt[tech] << Finding {m_file, e.lineNumber(), 0, Finding::Warning, QString()};
     listed(QStringLiteral("fixture/%1/%2").arg(tech).arg(name), e,
@@ -468,18 +453,9 @@ void SilentFindings::readFile(const QString &path)
         [this](const QDomElement &e) { readFixture(e); });
 }
 
-// The default jumper a new jumper selector of the fixture shows.
-const YmJumper *defaultJumperOf(const YmFixture &fixture)
-{
-    const QList<YmJumper *> &types = fixture.JumperList;
-    return types.value(fixture.DefaultJumper >= 0 && fixture.DefaultJumper < types.size()
-            ? fixture.DefaultJumper
-            : 0);
-}
-
 void SilentFindings::checkSupplyLimits(const ZVFixture &fixture, int index, const QString &owner)
 {
-    const bool countsFixtures = fixture.Family == 1;
+    const bool countsFixtures = ZelvaneModel::countsFixtures(fixture.Family);
     for (const Finding &at : m_zelvaneSupplyNamedAt.value(index)) {
         const auto found = std::find_if(fixture.ValidSupplyList.cbegin(),
             fixture.ValidSupplyList.cend(),
@@ -532,7 +508,8 @@ void SilentFindings::checkRecords(const Database &database)
             const auto *zelvane = qobject_cast<const ZVFixture *>(fixture);
             if (!zelvane)
                 continue;
-            const YmJumper *jumper = defaultJumperOf(*zelvane);
+            // The jumper a new jumper selector of the fixture shows.
+            const YmJumper *jumper = JumperChoices::type(zelvane, JumperChoices::fresh(zelvane));
             if (zelvane->JumperRequired && !jumper)
                 warnAt(where,
                     text(QT_TRANSLATE_NOOP("CatalogueCheck",
@@ -570,9 +547,9 @@ void SilentFindings::checkRecords(const Database &database)
 
 int fileOrder(const QString &path)
 {
-    const auto *file = std::find_if(std::begin(DatabaseFiles), std::end(DatabaseFiles),
+    const auto *file = std::find_if(std::begin(Database::FileNames), std::end(Database::FileNames),
         [&path](const char *name) { return path.endsWith(QLatin1String(name)); });
-    return int(file - std::begin(DatabaseFiles));
+    return int(file - std::begin(Database::FileNames));
 }
 
 } // namespace
@@ -597,7 +574,7 @@ Report check(const QDir &catalogue)
         return report;
 
     SilentFindings silent;
-    for (const char *name : DatabaseFiles)
+    for (const char *name : Database::FileNames)
         silent.readFile(catalogue.absoluteFilePath(QLatin1String(name)));
     silent.checkRecords(database);
     std::stable_sort(

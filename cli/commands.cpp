@@ -6,6 +6,7 @@
 #include "runreport.h"
 #include "sheetinput.h"
 #include "table.h"
+#include "zelvanerules.h"
 
 #include <QCoreApplication>
 #include <QJsonArray>
@@ -15,12 +16,6 @@
 namespace Cli {
 
 namespace {
-
-const char *const DatabaseFiles[] = {"ym_config_zv.xml", "ym_config_ob.xml", "ym_config_ts.xml"};
-
-// What the Zelvane tab's "Other" boxes accept.
-constexpr std::pair<int, int> LineVoltageBox {100, 277};
-constexpr std::pair<int, int> CircuitBox {1, 99};
 
 void printJson(const QJsonObject &object, QTextStream &out)
 {
@@ -67,22 +62,23 @@ void noteBeyondTheWindow(const MaxRuns::Options &options, QTextStream &err)
         return std::any_of(values.cbegin(), values.cend(),
             [low, high](double value) { return value < low || value > high; });
     };
-    if (beyond(options.voltages, LineVoltageBox.first, LineVoltageBox.second)
-        || beyond(options.loads, CircuitBox.first, CircuitBox.second))
+    if (beyond(options.voltages, ZelvaneRules::MinimumLineVoltage, ZelvaneRules::MaximumLineVoltage)
+        || beyond(
+            options.loads, ZelvaneRules::MinimumCircuitLoad, ZelvaneRules::MaximumCircuitLoad))
         err << QCoreApplication::translate("Cli",
             "wattlan-cli: note: the window offers line voltages of %1 to %2 V and circuits "
             "of %3 to %4 A; the rows beyond them are computed all the same\n")
-                   .arg(LineVoltageBox.first)
-                   .arg(LineVoltageBox.second)
-                   .arg(CircuitBox.first)
-                   .arg(CircuitBox.second);
+                   .arg(ZelvaneRules::MinimumLineVoltage)
+                   .arg(ZelvaneRules::MaximumLineVoltage)
+                   .arg(ZelvaneRules::MinimumCircuitLoad)
+                   .arg(ZelvaneRules::MaximumCircuitLoad);
 }
 
 } // namespace
 
 bool holdsADatabaseFile(const QDir &catalogue)
 {
-    return std::any_of(std::begin(DatabaseFiles), std::end(DatabaseFiles),
+    return std::any_of(std::begin(Database::FileNames), std::end(Database::FileNames),
         [&catalogue](const char *name) { return catalogue.exists(QLatin1String(name)); });
 }
 

@@ -11,6 +11,8 @@
 #include <QFile>
 #include <QXmlStreamReader>
 
+#include <algorithm>
+
 namespace {
 // Where a file nests its elements deeper than the limit, if it does; a file
 // that is not well-formed is left to the parser to report.
@@ -89,9 +91,8 @@ bool Database::load(const QDir &directory)
 {
     clear();
     m_directory = directory.absolutePath();
-    return readFile(QStringLiteral("ym_config_zv.xml"))
-        && readFile(QStringLiteral("ym_config_ob.xml"))
-        && readFile(QStringLiteral("ym_config_ts.xml"));
+    return std::all_of(std::begin(FileNames), std::end(FileNames),
+        [this](const char *name) { return readFile(QLatin1String(name)); });
 }
 
 void Database::setReporter(DatabaseReporter reporter)

@@ -23,6 +23,10 @@ public:
     Database();
     ~Database() override;
 
+    // The three files of a catalogue, in the order they are read.
+    static constexpr const char *FileNames[]
+        = {"ym_config_zv.xml", "ym_config_ob.xml", "ym_config_ts.xml"};
+
     // Reads the three files from the executable's directory; true when all
     // three were read. Stops at the first file that cannot be opened or parsed.
     bool load();

@@ -1,5 +1,7 @@
 #include "recordfields.h"
 
+#include <cmath>
+
 namespace RecordFields {
 
 namespace {
@@ -138,6 +140,37 @@ const Field Resistance {
 const Field MaxLength {
     "MaxLength", Number::Real, Required, 0, nullptr, Range::AtLeastOne, ShortMaximum};
 } // namespace Wire
+
+std::optional<double> realOf(const QString &text)
+{
+    bool ok = false;
+    const double value = text.toDouble(&ok);
+    // "nan" and "inf" convert, but no figure of a product may be either.
+    if (!ok || !std::isfinite(value))
+        return std::nullopt;
+    return value;
+}
+
+std::optional<int> wholeOf(const QString &text)
+{
+    bool ok = false;
+    const int value = text.toInt(&ok, 10);
+    if (!ok)
+        return std::nullopt;
+    return value;
+}
+
+bool readsAs(const QString &text, Number number)
+{
+    switch (number) {
+    case Number::Text:
+        return true;
+    case Number::Real:
+        return realOf(text).has_value();
+    default:
+        return wholeOf(text).has_value();
+    }
+}
 
 const std::vector<const Field *> &fieldsOf(Record record)
 {

@@ -2,6 +2,7 @@
 
 #include <QStringList>
 
+#include <optional>
 #include <vector>
 
 // The elements that the records of a catalogue are read from: for each kind
@@ -58,6 +59,14 @@ const std::vector<const Field *> &fieldsOf(Record record);
 // the program reads (its fields, "Name", "Type", its lists); for a fixture,
 // those of its technology with the common ones.
 QStringList elementsOf(Record record);
+
+// A field's text as the loader reads it: a finite decimal figure, or a whole
+// number in decimal; none when the text is not one.
+std::optional<double> realOf(const QString &text);
+std::optional<int> wholeOf(const QString &text);
+// Whether the loader reads the text as a figure of that kind (any text is
+// a Text).
+bool readsAs(const QString &text, Number number);
 
 // Each field, by the element it is read from.
 namespace Fixture {

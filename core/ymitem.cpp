@@ -6,8 +6,6 @@
 
 #include <QDomElement>
 
-#include <cmath>
-
 YmItem::YmItem(const QString &name, int techType) : Name(name), ShortName(name), techType(techType)
 { }
 
@@ -34,22 +32,19 @@ bool YmItem::readFailed(const QDomElement &element, const QString &field, bool r
 bool YmItem::readDouble(
     const QDomElement &element, const QString &field, double &target, bool report)
 {
-    bool ok = false;
-    const double value = childText(element, field).toDouble(&ok);
-    // "nan" and "inf" convert, but no figure of a product may be either.
-    if (!ok || !std::isfinite(value))
+    const std::optional<double> value = RecordFields::realOf(childText(element, field));
+    if (!value)
         return readFailed(element, field, report);
-    target = value;
+    target = *value;
     return true;
 }
 
 bool YmItem::readInt(const QDomElement &element, const QString &field, int &target, bool report)
 {
-    bool ok = false;
-    const int value = childText(element, field).toInt(&ok, 10);
-    if (!ok)
+    const std::optional<int> value = RecordFields::wholeOf(childText(element, field));
+    if (!value)
         return readFailed(element, field, report);
-    target = value;
+    target = *value;
     return true;
 }
 

@@ -84,9 +84,10 @@ template<typename Visit> void visitLimits(const Inputs &inputs, const Result &re
     visit(atMost(Check::DeratedLoad, result.current, result.deratedLoad));
     if (inputs.supply) {
         const SupplyLimits &s = *inputs.supply;
-        if (f.family == 1 && s.maxNumFixtures != 0)
+        const bool counted = countsFixtures(f.family);
+        if (counted && s.maxNumFixtures != 0)
             visit(atMost(Check::SupplyFixtureCount, result.fixtureCount, s.maxNumFixtures));
-        else if (f.family != 1 && s.maxElectricalLength != 0)
+        else if (!counted && s.maxElectricalLength != 0)
             visit(atMost(Check::SupplyLength, t.length, s.maxElectricalLength));
     }
     if (f.maxVoltageDrop != 0)

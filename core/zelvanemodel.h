@@ -45,6 +45,13 @@ struct SupplyLimits
     int maxNumFixtures = 0; // for fixtures of family 1
 };
 
+// Which of a supply's limits holds for a fixture of the family: fixtures of
+// family 1 are counted, those of any other family measured in feet.
+inline bool countsFixtures(int family)
+{
+    return family == 1;
+}
+
 struct Leader
 {
     double length = 0; // feet
