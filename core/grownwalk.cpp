@@ -58,7 +58,12 @@ void TessanGrownWalk::step(const TessanModel::Cell &cell, TessanModel::Totals &t
 ZelvaneModel::Result ZelvaneEditedRun::calculate(const ZelvaneModel::Inputs &inputs)
 {
     const std::optional<ZelvaneModel::Totals> known = grownTotals(inputs);
-    return known ? ZelvaneModel::calculate(inputs, *known) : ZelvaneModel::calculate(inputs);
+    if (!known)
+        return ZelvaneModel::calculate(inputs);
+    const auto isFixture
+        = [](const ZelvaneModel::Cell &cell) { return cell.kind == ZelvaneModel::Cell::Fixture; };
+    const int fixtures = int(std::count_if(inputs.cells.cbegin(), inputs.cells.cend(), isFixture));
+    return ZelvaneModel::judge(inputs, *known, fixtures);
 }
 
 void ZelvaneEditedRun::keepFirst(int index)

@@ -224,7 +224,7 @@ Totals walkCells(const QList<Cell> &cells, int fixtureCount, double voltage, Pro
     return totals;
 }
 
-Result evaluate(const Inputs &inputs, Profile *profile, const Totals *known = nullptr)
+Result evaluate(const Inputs &inputs, Profile *profile)
 {
     Result result;
     result.deratedLoad = inputs.maxLoad * DeratingFactor;
@@ -238,8 +238,7 @@ Result evaluate(const Inputs &inputs, Profile *profile, const Totals *known = nu
     }
     const SelectedFixture &f = *inputs.fixture;
     result.voltage = effectiveVoltage(inputs);
-    result.totals
-        = known ? *known : walkCells(inputs.cells, result.fixtureCount, result.voltage, profile);
+    result.totals = walkCells(inputs.cells, result.fixtureCount, result.voltage, profile);
     const double leaderDrop
         = inputs.leader ? addLeader(*inputs.leader, f.figures, result.voltage, result.totals) : 0;
     if (profile) {
@@ -264,11 +263,6 @@ Totals sumCells(const QList<Cell> &cells, int fixtureCount, double voltage)
 Result calculate(const Inputs &inputs)
 {
     return evaluate(inputs, nullptr);
-}
-
-Result calculate(const Inputs &inputs, const Totals &knownCellTotals)
-{
-    return evaluate(inputs, nullptr, &knownCellTotals);
 }
 
 bool Cell::operator==(const Cell &other) const

@@ -148,8 +148,6 @@ double addLeader(
 Totals sumCells(const QList<Cell> &cells, int fixtureCount, double voltage);
 
 Result calculate(const Inputs &inputs);
-// The same, with the walk's totals over the counted cells already known.
-Result calculate(const Inputs &inputs, const Totals &knownCellTotals);
 // The line voltage, less the safety margin when the chosen fixture needs it.
 double effectiveVoltage(const Inputs &inputs);
 // What calculate() makes of a run whose counted cells add up to cellTotals
