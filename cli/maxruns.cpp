@@ -6,6 +6,7 @@
 #include "grownwalk.h"
 #include "records.h"
 #include "runbound.h"
+#include "runrules.h"
 #include "tessanrules.h"
 #include "zelvanerules.h"
 #include "zelvanetab.h"
@@ -125,30 +126,14 @@ bool finiteAndNotNegative(double figure)
     return std::isfinite(figure) && figure >= 0;
 }
 
-template<typename LimitCheck> QList<LimitCheck> brokenChecks(const QList<LimitCheck> &checks)
-{
-    QList<LimitCheck> broken;
-    for (const LimitCheck &check : checks)
-        if (!check.holds)
-            broken << check;
-    return broken;
-}
-
 // The window's line on the next fixture of the run of `fixtures` fixtures:
 // nextRun(n) is the run of n fixtures.
 template<typename Headroom, typename NextRun>
 Headroom headroomAfter(int fixtures, bool addsJumper, NextRun nextRun)
 {
-    Headroom room;
-    room.fixtureNumber = fixtures + 1;
-    room.atBound = fixtures >= MaxRunFixtures;
-    room.canGrow = !room.atBound;
-    if (!room.canGrow)
-        return room;
-    room.addsJumper = addsJumper;
-    room.result = nextRun(fixtures + 1);
-    room.broken = brokenChecks(room.result.checks);
-    return room;
+    return RunRules::nextFixture<Headroom>(
+        fixtures, true, [addsJumper] { return addsJumper; },
+        [&](bool) { return nextRun(fixtures + 1); });
 }
 
 // What stopped the search: the limits a single fixture breaks already, or
@@ -157,7 +142,7 @@ template<typename Result, typename Describe>
 QString brokenAlready(const Result &result, Describe describe)
 {
     QStringList broken;
-    for (const auto &check : brokenChecks(result.checks))
+    for (const auto &check : RunRules::brokenChecks(result.checks))
         broken << describe(check);
     return text(QT_TRANSLATE_NOOP("MaxRuns", "one fixture already: %1"))
         .arg(broken.join(QStringLiteral("; ")));

@@ -174,26 +174,21 @@ Profile profile(const Inputs &inputs)
 
 Headroom headroom(const Inputs &inputs, const Cell &nextFixture)
 {
-    Headroom room;
     const int fixtureCount = fixtureCountOf(inputs.cells);
-    room.fixtureNumber = fixtureCount + 1;
-    room.atBound = fixtureCount >= MaxRunFixtures;
-    room.canGrow = inputs.fixture && !room.atBound;
-    if (!room.canGrow)
-        return room;
-    Inputs next = inputs;
-    room.addsJumper = RunRules::addsJumperFirst(next.cells, fixtureCount, false, true, isFixture);
-    if (room.addsJumper) {
-        const auto last = std::find_if(next.cells.crbegin(), next.cells.crend(),
-            [](const Cell &cell) { return !isFixture(cell); });
-        next.cells << *last;
-    }
-    next.cells << nextFixture;
-    room.result = calculate(next);
-    for (const LimitCheck &check : room.result.checks)
-        if (!check.holds)
-            room.broken << check;
-    return room;
+    const auto addsJumper = [&] {
+        return RunRules::addsJumperFirst(inputs.cells, fixtureCount, false, true, isFixture);
+    };
+    return RunRules::nextFixture<Headroom>(
+        fixtureCount, inputs.fixture.has_value(), addsJumper, [&](bool withJumper) {
+            Inputs next = inputs;
+            if (withJumper) {
+                const auto last = std::find_if(next.cells.crbegin(), next.cells.crend(),
+                    [](const Cell &cell) { return !isFixture(cell); });
+                next.cells << *last;
+            }
+            next.cells << nextFixture;
+            return calculate(next);
+        });
 }
 
 QString logLine(const Result &result)

@@ -286,29 +286,24 @@ Profile profile(const Inputs &inputs)
 
 Headroom headroom(const Inputs &inputs, bool jumperRequired, const Cell &defaultJumper)
 {
-    Headroom room;
     const int fixtureCount = fixtureCountOf(inputs.cells);
-    room.fixtureNumber = fixtureCount + 1;
-    room.atBound = fixtureCount >= MaxRunFixtures;
-    room.canGrow = inputs.fixture && !room.atBound;
-    if (!room.canGrow)
-        return room;
-    Inputs next = inputs;
-    room.addsJumper
-        = RunRules::addsJumperFirst(next.cells, fixtureCount, jumperRequired, true, isFixture);
-    if (room.addsJumper) {
-        const auto last = std::find_if(next.cells.crbegin(), next.cells.crend(),
-            [](const Cell &cell) { return !isFixture(cell); });
-        Cell jumper = last != next.cells.crend() ? *last : defaultJumper;
-        jumper.record = inputs.fixture->figures;
-        next.cells << jumper;
-    }
-    next.cells << Cell::fixture(inputs.fixture->figures);
-    room.result = calculate(next);
-    for (const LimitCheck &check : room.result.checks)
-        if (!check.holds)
-            room.broken << check;
-    return room;
+    const auto addsJumper = [&] {
+        return RunRules::addsJumperFirst(
+            inputs.cells, fixtureCount, jumperRequired, true, isFixture);
+    };
+    return RunRules::nextFixture<Headroom>(
+        fixtureCount, inputs.fixture.has_value(), addsJumper, [&](bool withJumper) {
+            Inputs next = inputs;
+            if (withJumper) {
+                const auto last = std::find_if(next.cells.crbegin(), next.cells.crend(),
+                    [](const Cell &cell) { return !isFixture(cell); });
+                Cell jumper = last != next.cells.crend() ? *last : defaultJumper;
+                jumper.record = inputs.fixture->figures;
+                next.cells << jumper;
+            }
+            next.cells << Cell::fixture(inputs.fixture->figures);
+            return calculate(next);
+        });
 }
 
 QString describe(const LimitCheck &c, const Result &result)
