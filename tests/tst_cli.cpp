@@ -5,7 +5,9 @@
 #include "check.h"
 #include "database.h"
 #include "maxruns.h"
+#include "readersupport.h"
 #include "table.h"
+#include "tessanrules.h"
 #include "windowfixture.h"
 #include "zelvanerules.h"
 
@@ -36,17 +38,11 @@ Outcome runCliIn(const QStringList &arguments, const QStringList &language = {"L
     return runCli(arguments, environment);
 }
 
-QString sourcePath(const QString &path)
-{
-    return qEnvironmentVariable("WATTLAN_SOURCE_DIR") + QLatin1Char('/') + path;
-}
+using Readers::sourcePath;
 
 QString readText(const QString &path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
-        qFatal("cannot read %s", qPrintable(path));
-    return QString::fromUtf8(file.readAll());
+    return QString::fromUtf8(Readers::fileBytes(path));
 }
 
 // Every project file of the corpora: the command line's own and the readers'.
@@ -137,7 +133,8 @@ void TestCli::badArgumentsGiveOneLineAndStatusTwo_data()
 {
     QTest::addColumn<QStringList>("arguments");
     QTest::addColumn<QString>("complaint");
-    const QString empty = QDir::tempPath();
+    static const QTemporaryDir emptyFolder;
+    const QString empty = emptyFolder.path();
     QTest::newRow("unknown option")
         << QStringList {"check", "--colour"} << "Unknown option 'colour'";
     QTest::newRow("no command") << QStringList {} << "no command given";
@@ -179,7 +176,7 @@ void TestCli::eachCommandEndsWithItsStatus_data()
     // Two of the three files: the window cannot start on it.
     static QTemporaryDir partial;
     for (const char *name : {"ym_config_zv.xml", "ym_config_ts.xml"})
-        QFile::copy(sample + QLatin1Char('/') + name, partial.filePath(name));
+        QVERIFY(QFile::copy(sample + QLatin1Char('/') + name, partial.filePath(name)));
     const QString plans = sourcePath("tests/data/cli/projects/");
     QTest::newRow("check, clean") << QStringList {"check", "--catalogue", sample} << 0;
     QTest::newRow("check, findings") << QStringList {"check", "--catalogue", broken} << 1;
@@ -289,20 +286,15 @@ void TestCli::checkFindsEachDamageAtItsLine_data()
     QTest::addColumn<QByteArray>("at");
     QTest::addColumn<QStringList>("found");
     QTest::addColumn<QStringList>("absent");
-    const QStringList lines
-        = readText(sourcePath("tests/data/cli/check/damages.txt")).split(QLatin1Char('\n'));
-    int cases = 0;
-    for (int i = 0; i < lines.size(); ++i) {
-        if (!lines[i].startsWith(QLatin1String("== ")))
-            continue;
+    for (const Readers::Block &block : Readers::blocks("tests/data/cli/check/damages.txt")) {
         QString file;
         Replacements replacements;
         QByteArray at;
         QStringList found;
         QStringList absent;
-        for (int j = i + 1; j < lines.size() && !lines[j].startsWith(QLatin1String("== ")); ++j) {
-            const QString key = lines[j].section(QLatin1String(": "), 0, 0);
-            const QString value = lines[j].section(QLatin1String(": "), 1);
+        for (const QString &line : block.lines) {
+            const QString key = line.section(QLatin1String(": "), 0, 0);
+            const QString value = line.section(QLatin1String(": "), 1);
             if (key == QLatin1String("file"))
                 file = value;
             else if (key == QLatin1String("replace"))
@@ -315,13 +307,11 @@ void TestCli::checkFindsEachDamageAtItsLine_data()
             else if (key == QLatin1String("absent"))
                 absent << value;
         }
-        QVERIFY2(!file.isEmpty() && !replacements.isEmpty(), qPrintable(lines[i]));
-        QTest::newRow(qPrintable(lines[i].mid(3)))
+        QVERIFY2(!file.isEmpty() && !replacements.isEmpty(), qPrintable(block.name));
+        QTest::newRow(qPrintable(block.name))
             << file << replacements << (at.isEmpty() ? replacements.first().second : at) << found
             << absent;
-        ++cases;
     }
-    QVERIFY(cases > 0);
 }
 
 void TestCli::checkFindsEachDamageAtItsLine()
@@ -637,9 +627,8 @@ void TestCli::maxRunsEqualsMaximize()
         const TSFixture *record = database.m_tsFixtures.at(all->currentIndex());
         if (row.valid)
             QCOMPARE(MaxRuns::stopText(row),
-                TessanModel::headroomLine(TessanModel::headroom(inputs,
-                    TessanModel::Cell::fixture(
-                        record->Length, record->Resistance, record->Current))));
+                TessanModel::headroomLine(
+                    TessanModel::headroom(inputs, TessanRules::fixtureCell(*record))));
     }
 }
 

@@ -349,9 +349,7 @@ private slots:
             const Totals &grown = zelvane.totals(fixtures);
             QCOMPARE(cells.size(), jumpers ? 2 * fixtures - 1 : fixtures);
             // Bit for bit, not within a tolerance.
-            QVERIFY(grown.length == walked.length && grown.power == walked.power
-                && grown.voltageDrop == walked.voltageDrop
-                && grown.fixtureLength == walked.fixtureLength);
+            QVERIFY(same(grown, walked));
             TessanModel::Totals full;
             TessanModel::TS_SumRun(
                 TessanModel::Inputs {{}, {}, {}, tessan.cells(fixtures)}, fixtures, full);

@@ -139,16 +139,14 @@ private slots:
     void checkNow_data()
     {
         addColumns<QVariantMap, QStringList>("row", "events");
-        const QStringList blocks = QString(Readers::dataFile("updates/checks.txt")).split("\n== ");
-        QVERIFY2(blocks.size() > 1, "checks.txt holds no check");
-        for (const QString &block : blocks.mid(1)) {
-            QStringList lines = block.trimmed().split('\n');
+        for (const Readers::Block &block : Readers::blocks("tests/data/updates/checks.txt")) {
             QVariantMap row;
-            for (const QString &setting : lines.value(1).split(' '))
+            for (const QString &setting : block.lines.value(0).split(' '))
                 row[setting.section('=', 0, 0)] = setting.section('=', 1);
-            for (QString &line : lines)
+            QStringList events = block.lines.mid(1);
+            for (QString &line : events)
                 line.replace("\\n", "\n");
-            QTest::newRow(qPrintable(lines[0])) << row << lines.mid(2);
+            QTest::newRow(qPrintable(block.name)) << row << events;
         }
     }
 

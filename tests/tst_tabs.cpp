@@ -130,11 +130,14 @@ private slots:
     {
         addColumns<QString, QStringList, QString, int, QString, QStringList>(
             "tab", "steps", "run", "valid", "log", "probes");
-        QString name;
-        QMap<QString, QStringList> fields;
-        const auto add = [&] {
-            if (name.isEmpty())
-                return;
+        for (const Readers::Block &block : Readers::blocks("tests/data/tabs/scenarios.txt")) {
+            QMap<QString, QStringList> fields;
+            for (const QString &line : block.lines) {
+                const QString key = line.section(':', 0, 0);
+                QVERIFY2(QStringList({"tab", "do", "run", "valid", "log", "expect"}).contains(key),
+                    qPrintable(line));
+                fields[key] << line.section(':', 1).trimmed().replace(QLatin1String("\\n"), "\n");
+            }
             const auto field = [&](const char *key, const QString &absent) {
                 return fields.contains(key) ? fields.value(key).join(';') : absent;
             };
@@ -144,25 +147,10 @@ private slots:
                 steps << repeated(step.trimmed());
             for (const QString &cells : field("run", "-").split(' ', Qt::SkipEmptyParts))
                 run += repeated(cells).join(QString());
-            QTest::newRow(qPrintable(name))
+            QTest::newRow(qPrintable(block.name))
                 << field("tab", QString()) << steps << run << field("valid", "-1").toInt()
                 << field("log", QString()) << fields.value(QStringLiteral("expect"));
-            fields.clear();
-        };
-        const QByteArray scenarios = Readers::dataFile(QStringLiteral("tabs/scenarios.txt"));
-        for (const QString &line : QString::fromUtf8(scenarios).split('\n')) {
-            if (line.startsWith(QLatin1String("== "))) {
-                add();
-                name = line.mid(3);
-            } else if (!line.startsWith('#') && !line.trimmed().isEmpty()) {
-                const QString key = line.section(':', 0, 0);
-                QVERIFY2(QStringList({"tab", "do", "run", "valid", "log", "expect"}).contains(key),
-                    qPrintable(line));
-                fields[key] << line.section(':', 1).trimmed().replace(QLatin1String("\\n"), "\n");
-            }
         }
-        add();
-        QVERIFY2(!name.isEmpty(), "scenarios.txt holds no scenario");
     }
 
     void scenario()

@@ -33,19 +33,27 @@ bool writeBytes(const QString &path, const QByteArray &bytes)
         && file.write(bytes) == bytes.size();
 }
 
+QList<Block> blocks(const QString &relative)
+{
+    QList<Block> found;
+    for (const QString &line : QString::fromUtf8(fileBytes(sourcePath(relative))).split('\n')) {
+        if (line.startsWith(QLatin1String("== ")))
+            found << Block {line.mid(3), {}};
+        else if (!found.isEmpty() && !line.isEmpty() && !line.startsWith(QLatin1Char('#')))
+            found.last().lines << line;
+    }
+    if (found.isEmpty())
+        qFatal("%s holds no case", qPrintable(relative));
+    return found;
+}
+
 Expected::Expected(const QString &kind) : m_kind(kind)
 {
-    const QString text = QString::fromUtf8(
-        fileBytes(sourcePath(QStringLiteral("tests/readers/expected/%1.txt").arg(kind))));
-    QStringList *current = nullptr;
-    for (const QString &line : text.split(QLatin1Char('\n'))) {
-        if (line.startsWith(QLatin1String("== ")))
-            current = &m_outcomes[line.mid(3)];
-        else if (current && !line.isEmpty() && !line.startsWith(QLatin1Char('#')))
-            *current << QString(line).replace(QLatin1String("\\n"), QLatin1String("\n"));
+    for (const Block &block : blocks(QStringLiteral("tests/readers/expected/%1.txt").arg(kind))) {
+        QStringList &outcome = m_outcomes[block.name];
+        for (const QString &line : block.lines)
+            outcome << QString(line).replace(QLatin1String("\\n"), QLatin1String("\n"));
     }
-    if (m_outcomes.isEmpty())
-        qFatal("tests/readers/expected/%s.txt holds no outcome", qPrintable(kind));
 }
 
 void Expected::row(const QString &name, const QByteArray &bytes, const QString &path)

@@ -20,9 +20,18 @@ QByteArray fileBytes(const QString &path);
 QByteArray dataFile(const QString &relative);
 bool writeBytes(const QString &path, const QByteArray &bytes);
 
-// The outcomes of one kind of input. A file holds "== name" lines, each
-// followed by the lines of that case's outcome; lines starting with "#" are
-// comments. A line's line breaks are written "\n". A kind without an
+// The cases of a table file of the source tree: each "== name" line and the
+// lines after it up to the next, comment ("#") and empty lines left out. A
+// file that holds no case fails: it would prove nothing.
+struct Block
+{
+    QString name;
+    QStringList lines;
+};
+QList<Block> blocks(const QString &relative);
+
+// The outcomes of one kind of input, as blocks() reads them: a case's lines
+// are its outcome, their line breaks written "\n". A kind without an
 // outcome, or a folder of inputs without a file, fails: it would prove nothing.
 class Expected
 {
