@@ -429,14 +429,14 @@ void emitFlexRows(
         row.fixtures = options.flexNodes;
         const FlexSum bare = Flex_SumString(figures, options.flexNodes, 0, spacing);
         row.current = bare.power / string.Voltage;
-        const bool unlimited = bare.power / string.Voltage * string.StringCableResistance == 0;
+        const bool unlimited = leaderDropPerFoot(figures, bare) == 0;
         if (unlimited) {
             // The leader drops nothing, whatever its length.
             row.leaderLength = NoFigure;
             row.length = NoFigure;
             row.power = bare.power;
             row.drop = bare.voltageDrop;
-            row.valid = string.Voltage - string.MinVoltage - bare.voltageDrop >= 0;
+            row.valid = withinVoltageBudget(figures, bare);
             row.flexStop = row.valid
                 ? text(QT_TRANSLATE_NOOP("MaxRuns", "no limit: the leader drops no voltage"))
                 : text(QT_TRANSLATE_NOOP("MaxRuns", "voltage budget, without any leader"));
@@ -448,7 +448,7 @@ void emitFlexRows(
             row.power = full.power;
             row.drop = full.voltageDrop;
             row.length = leader + spacing * std::max(options.flexNodes - 1, 0);
-            row.valid = string.Voltage - string.MinVoltage - full.voltageDrop >= 0;
+            row.valid = withinVoltageBudget(figures, full);
             row.flexStop = text(
                 QT_TRANSLATE_NOOP("MaxRuns", "voltage budget (the window shows at most 99 ft)"));
         }

@@ -17,11 +17,22 @@ FlexSum Flex_SumString(const FlexStringData &string, int nodes, double leaderLen
     return sum;
 }
 
+// Written as "within" so that a figure that is no number fails.
+bool withinVoltageBudget(const FlexStringData &string, const FlexSum &sum)
+{
+    return string.voltage - string.minVoltage - sum.voltageDrop >= 0;
+}
+
+double leaderDropPerFoot(const FlexStringData &string, const FlexSum &withoutLeader)
+{
+    const double current = withoutLeader.power / string.voltage;
+    return current * string.cableResistance;
+}
+
 namespace {
-// Written as "within the limits" so that a figure that is no number fails.
 bool withinLimits(const FlexStringData &string, const FlexSum &sum, double maxPortPower)
 {
-    return string.voltage - string.minVoltage - sum.voltageDrop >= 0 && sum.power <= maxPortPower;
+    return withinVoltageBudget(string, sum) && sum.power <= maxPortPower;
 }
 } // namespace
 
@@ -46,7 +57,7 @@ int maximizeFlexLeader(
 {
     const double budget = string.voltage - string.minVoltage - withoutLeader.voltageDrop;
     const double current = withoutLeader.power / string.voltage;
-    const double dropPerFoot = current * string.cableResistance;
+    const double dropPerFoot = leaderDropPerFoot(string, withoutLeader);
     if (std::isnan(budget) || std::isnan(dropPerFoot))
         return minLength;
     if (dropPerFoot == 0)

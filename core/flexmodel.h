@@ -45,6 +45,14 @@ struct FlexNodesResult
 FlexNodesResult maximizeFlexNodes(const FlexStringData &string, double maxPortPower,
     double leaderLength, double spacing, int maxNodes);
 
+// Whether the string keeps within its voltage budget: its voltage less the
+// lowest allowed, less the drop; a figure that is no number does not.
+bool withinVoltageBudget(const FlexStringData &string, const FlexSum &sum);
+// The drop each foot of leader adds to a string that draws what
+// `withoutLeader` draws: 0 when it draws no current or its cable has no
+// resistance.
+double leaderDropPerFoot(const FlexStringData &string, const FlexSum &withoutLeader);
+
 // The longest leader, in whole feet within [minLength, maxLength], that keeps
 // the string of `nodes` nodes within its voltage budget. A string that draws
 // no current or has a cable without resistance takes any leader its budget
