@@ -57,11 +57,6 @@ public:
     void chooseLeader(int row);
     void chooseLeaderGauge(int row);
 
-    // The settings of a project file, applied as File, Open applies them:
-    // names matched exactly, the fixture first, the leader length last.
-    void applySettings(const ZelvaneSettings &settings);
-    // The run of a project file's root element, as File, Open reads it.
-    void readRun(const QDomElement &root);
     // A project file's settings, then its run, as File, Open takes them
     // from the file's root element.
     void open(const QDomElement &root);
@@ -81,6 +76,11 @@ public:
     ZelvaneModel::Inputs inputs() const;
 
 private:
+    // The settings of a project file, applied as File, Open applies them:
+    // names matched exactly, the fixture first, the leader length last.
+    void applySettings(const ZelvaneSettings &settings);
+    // The run of a project file's root element, as File, Open reads it.
+    void readRun(const QDomElement &root);
     void applyFixture(const ZVFixture &chosen);
     void applyLeader();
     void applyLeaderGauge();
