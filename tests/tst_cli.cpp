@@ -410,8 +410,7 @@ void TestCli::runEqualsFileOpen()
     WindowFixture fixture;
     fixture.offerDocumentActions();
     fixture.prompter.clear();
-    fixture.prompter.fileNames << file;
-    fixture.trigger("actionOpen");
+    fixture.open(file);
     if (!fixture.prompter.boxes.isEmpty()) {
         QCOMPARE(run.value("opened").toBool(), false);
         QCOMPARE(run.value("refusal").toString(), fixture.prompter.boxes.constFirst().text);

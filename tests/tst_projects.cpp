@@ -48,18 +48,6 @@ QString zelvaneTab(const WindowFixture &f, bool figures = true)
     return shown.join(QLatin1String(" | "));
 }
 
-void open(WindowFixture &f, const QString &fileName)
-{
-    f.prompter.fileNames = QStringList {fileName};
-    f.trigger("actionOpen");
-}
-
-void saveAs(WindowFixture &f, const QString &fileName)
-{
-    f.prompter.fileNames = QStringList {fileName};
-    f.trigger("actionSave_As");
-}
-
 // A configuration with every setting away from its default: the second
 // supply, "Other" line voltage and load, the custom leader, and a run of
 // fixture, custom jumper (gauge row 2, 12 ft), fixture. By index, so that
@@ -129,7 +117,7 @@ private slots:
         configure(f());
         const QString shown = zelvaneTab(f());
         const QString workingDirectory = QDir::currentPath();
-        saveAs(f(), path(QStringLiteral("plan")));
+        f().saveAs(path(QStringLiteral("plan")));
         QCOMPARE(f().prompter.texts(), QStringList());
         QCOMPARE(f().lastLogLine(), QStringLiteral("Configuration saved"));
         QCOMPARE(QDir::currentPath(), workingDirectory);
@@ -141,7 +129,7 @@ private slots:
 
         WindowFixture fresh;
         fresh.offerDocumentActions();
-        open(fresh, path(QStringLiteral("plan.xml")));
+        fresh.open(path(QStringLiteral("plan.xml")));
         QCOMPARE(fresh.prompter.texts(), QStringList());
         QCOMPARE(zelvaneTab(fresh), shown);
 
@@ -152,7 +140,7 @@ private slots:
         WindowFixture inGerman;
         inGerman.offerDocumentActions();
         configure(inGerman);
-        saveAs(inGerman, path(QStringLiteral("german.xml")));
+        inGerman.saveAs(path(QStringLiteral("german.xml")));
         QCOMPARE(fileBytes(path(QStringLiteral("german.xml"))), bytes);
         // "Other" reads back from either form.
         WindowFixture readBack;
@@ -160,7 +148,7 @@ private slots:
         const QByteArray translated = QByteArray(bytes).replace("\"Other\"", "\"Andere\"");
         for (const QByteArray &stored : {bytes, translated}) {
             QVERIFY(writeBytes(path(QStringLiteral("read.xml")), stored));
-            open(readBack, path(QStringLiteral("read.xml")));
+            readBack.open(path(QStringLiteral("read.xml")));
             QCOMPARE(zelvaneTab(readBack, false), zelvaneTab(inGerman, false));
         }
         QCoreApplication::removeTranslator(&german);
@@ -183,12 +171,12 @@ private slots:
         const auto [bytes, text] = fetch<QByteArray, QString>("bytes", "text");
         configure(f());
         f().click("m_ZV_AddFixture_Button");
-        saveAs(f(), path(QStringLiteral("mine.xml")));
+        f().saveAs(path(QStringLiteral("mine.xml")));
         const QString before = zelvaneTab(f());
         const QString foreign = path(QStringLiteral("foreign.xml"));
         if (!bytes.isEmpty())
             QVERIFY(writeBytes(foreign, bytes));
-        open(f(), foreign);
+        f().open(foreign);
         QCOMPARE(f().prompter.boxes.size(), 2); // the offer to save (saves), then the refusal
         QCOMPARE(f().prompter.boxes.at(1).caption, QStringLiteral("Open Error"));
         QCOMPARE(f().prompter.boxes.at(1).icon, QMessageBox::Warning);
@@ -220,7 +208,7 @@ private slots:
         QVERIFY(QDir(m_dir.path()).mkdir(QStringLiteral("folder.xml")));
         const QByteArray previous = "previous contents, byte for byte\n";
         QVERIFY(writeBytes(path(QStringLiteral("plan.xml")), previous));
-        saveAs(f(), path(QStringLiteral("mine.xml")));
+        f().saveAs(path(QStringLiteral("mine.xml")));
         configure(f());
         const QString workingDirectory = QDir::currentPath();
         const QStringList log = f().log();
@@ -232,7 +220,7 @@ private slots:
         limit.rlim_cur = sizeLimit ? rlim_t(sizeLimit) : limit.rlim_cur;
         const auto handler = std::signal(SIGXFSZ, SIG_IGN);
         setrlimit(RLIMIT_FSIZE, &limit);
-        saveAs(f(), path(name));
+        f().saveAs(path(name));
         setrlimit(RLIMIT_FSIZE, &previousLimit);
         std::signal(SIGXFSZ, handler);
         QCOMPARE(f().prompter.boxes.size(), 1);
@@ -259,7 +247,7 @@ private slots:
         f().trigger("actionOpen"); // cancelled
         f().trigger("actionSave_As"); // cancelled
         QCOMPARE(f().prompter.fileDialogDirs, QStringList({home, home + "/Untitled.xml"}));
-        saveAs(f(), path(QStringLiteral("plan")));
+        f().saveAs(path(QStringLiteral("plan")));
         QCOMPARE(f().child<QAction>("actionSave")->text(), QStringLiteral("&Save plan"));
         QCOMPARE(f().child<QAction>("actionSave_As")->text(), QStringLiteral("Save plan &As..."));
         QVERIFY(!QFileInfo::exists(path(QStringLiteral("plan"))));
@@ -268,10 +256,10 @@ private slots:
         f().trigger("actionSave");
         QCOMPARE(f().prompter.fileDialogDirs, QStringList());
         QVERIFY(QFileInfo::exists(path(QStringLiteral("plan.xml"))));
-        saveAs(f(), path(QStringLiteral("PLAN.XML")));
+        f().saveAs(path(QStringLiteral("PLAN.XML")));
         QVERIFY(QFileInfo::exists(path(QStringLiteral("PLAN.XML.xml"))));
         QVERIFY(QDir(m_dir.path()).mkdir(QStringLiteral("sub")));
-        saveAs(f(), path(QStringLiteral("sub/plan")));
+        f().saveAs(path(QStringLiteral("sub/plan")));
         f().prompter.fileDialogDirs.clear();
         f().trigger("actionOpen");
         f().trigger("actionSave_As");
@@ -344,12 +332,12 @@ private slots:
         QCOMPARE(f().prompter.boxes.size(), 0);
         QCOMPARE(f().child<QComboBox>("m_ZVFixture_Combo")->currentIndex(), 0);
         f().click("m_ZV_AddFixture_Button");
-        saveAs(f(), path(QStringLiteral("plan.xml")));
+        f().saveAs(path(QStringLiteral("plan.xml")));
         f().prompter.messageResponder = CapturingPrompter::pressing(Qt::Key_D);
         f().trigger("actionNew");
         QCOMPARE(f().prompter.boxes.size(), 1);
         QVERIFY(!f().run()->isModified());
-        open(f(), path(QStringLiteral("plan.xml")));
+        f().open(path(QStringLiteral("plan.xml")));
         QCOMPARE(f().prompter.boxes.size(), 1);
         QVERIFY(f().run()->isModified());
         f().trigger("actionNew");
@@ -397,7 +385,7 @@ private slots:
     {
         WindowFixture fixture(testCatalogue(QStringLiteral("runfixes")));
         fixture.offerDocumentActions();
-        open(fixture, sourcePath(QStringLiteral("tests/data/projects/rows-beyond-lists.xml")));
+        fixture.open(sourcePath(QStringLiteral("tests/data/projects/rows-beyond-lists.xml")));
         QCOMPARE(fixture.describeRun(), QStringLiteral("1: PA J-1/-1/1 2: PA J1/-1/4 3: PA"));
         QVERIFY(!fixture.run()->isValid());
         QVERIFY(fixture.child<QLineEdit>("m_ZV_TotalPowerWatts_Edit")
@@ -407,11 +395,11 @@ private slots:
 
         // A re-save writes what the window holds, and reads back the same.
         const QString saved = m_dir.filePath(QStringLiteral("resaved.xml"));
-        saveAs(fixture, saved);
+        fixture.saveAs(saved);
         const QByteArray bytes = fileBytes(saved);
         QCOMPARE(bytes.count("CWidgetJumperIndex=\"-1\" CWidgetGaugeIndex=\"-1\""), 1);
         QCOMPARE(bytes.count("CWidgetJumperIndex=\"1\" CWidgetGaugeIndex=\"-1\""), 1);
-        open(fixture, saved);
+        fixture.open(saved);
         QCOMPARE(fixture.describeRun(), QStringLiteral("1: PA J-1/-1/1 2: PA J1/-1/4 3: PA"));
     }
 
@@ -431,7 +419,7 @@ private slots:
         QVERIFY(writeBytes(name, runFile(pattern)));
         WindowFixture fixture(testCatalogue(QStringLiteral("runfixes")));
         fixture.offerDocumentActions();
-        open(fixture, name);
+        fixture.open(name);
         QCOMPARE(fixture.run()->cells().size(), cellsRead);
         QCOMPARE(fixture.run()->fixtureCount(), MaxRunFixtures);
     }

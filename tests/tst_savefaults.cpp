@@ -72,8 +72,7 @@ private slots:
         f.offerDocumentActions();
         f.prompter.clear();
         const QString plan = disk.dir.filePath(QStringLiteral("plan.xml"));
-        f.prompter.fileNames = QStringList {plan};
-        f.trigger("actionSave_As");
+        f.saveAs(plan);
         QCOMPARE(f.prompter.texts(), QStringList());
         const QByteArray previous = Readers::fileBytes(plan);
         // A run whose file is far larger than what is left on disk.

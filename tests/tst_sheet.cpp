@@ -389,8 +389,7 @@ void TestSheet::windowSheet()
     const QPageSize::PageSizeId paper = RunSheet::defaultPage(QLocale::system());
     QCOMPARE(page, action == "actionPrint" ? int(paper) : -1); // the dialog offers it
     const QString shownName = w.window->currentFileDisplayName();
-    w.prompter.fileNames << dir.filePath(shownName);
-    w.trigger("actionSave_As");
+    w.saveAs(dir.filePath(shownName));
     const QString cliPdf = dir.filePath("cli.pdf");
     runCli({"run", "--catalogue", Readers::sourcePath("data"), "--page",
                paper == QPageSize::Letter ? "letter" : "a4", "--sheet", cliPdf,

@@ -64,6 +64,18 @@ void WindowFixture::trigger(const char *action) const
     child<QAction>(action)->trigger();
 }
 
+void WindowFixture::open(const QString &fileName)
+{
+    prompter.fileNames = QStringList {fileName};
+    trigger("actionOpen");
+}
+
+void WindowFixture::saveAs(const QString &fileName)
+{
+    prompter.fileNames = QStringList {fileName};
+    trigger("actionSave_As");
+}
+
 void WindowFixture::offerDocumentActions() const
 {
     for (const char *name : {"actionNew", "actionOpen", "actionSave", "actionSave_As"})

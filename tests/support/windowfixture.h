@@ -59,6 +59,9 @@ public:
     // Selects the entry with the given text in a selector.
     void choose(const char *combo, const QString &text) const;
     void trigger(const char *action) const;
+    // File, Open and File, Save As, the file dialog answering with fileName.
+    void open(const QString &fileName);
+    void saveAs(const QString &fileName);
     // Makes New, Open, Save and Save As visible, as a build offering them would.
     void offerDocumentActions() const;
     // Offers every tool as wattlan --full does, and shows the window active,
